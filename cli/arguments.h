@@ -1,0 +1,28 @@
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace zifrano::cli {
+
+enum class Form { Euro, Lire };
+
+struct Request {
+    Form form = Form::Euro;
+    bool help = false;
+    bool version = false;
+    std::vector<std::string_view> amounts; ///< empty: read standard input
+};
+
+struct UsageError {
+    std::string message;
+};
+
+/// Reads the command line (without the program name). Options may stand anywhere before "--";
+/// everything after it is an amount, even when it starts with "-".
+std::variant<Request, UsageError> parseArguments(std::span<const char* const> arguments);
+
+} // namespace zifrano::cli

@@ -1,0 +1,67 @@
+#include "zifrano/wordings.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+namespace {
+
+using zifrano::Wordings;
+
+struct TextCase {
+    std::string text;
+    std::optional<Wordings> wordings;
+};
+
+void PrintTo(const TextCase& c, std::ostream* os) {
+    *os << '"' << c.text << '"';
+}
+
+class WordingsFromText : public testing::TestWithParam<TextCase> {};
+
+TEST_P(WordingsFromText, GivesBothWordingsOrOutOfRange) {
+    const TextCase& c = GetParam();
+    EXPECT_EQ(zifrano::wordingsFromText(c.text), c.wordings);
+}
+
+const std::string kTwelveNinesEuro = "novecentonovantanovemiliardinovecentonovantanovemilioni"
+                                     "novecentonovantanovemilanovecentonovantanove / 99";
+
+INSTANTIATE_TEST_SUITE_P(
+    InRange, WordingsFromText,
+    testing::Values(TextCase{"123", Wordings{"centoventitre / 00", "centoventitre"}},
+                    TextCase{"123.45", Wordings{"centoventitre / 45", "centoventitre"}},
+                    TextCase{"123.456", Wordings{"centoventitre / 46", "centoventitre"}},
+                    TextCase{"0.5", Wordings{"Zero / 50", ""}},
+                    TextCase{"", Wordings{"Zero / 00", "Zero"}},
+                    TextCase{"abc", Wordings{"Zero / 00", "Zero"}},
+                    TextCase{"12abc", Wordings{"dodici / 00", "dodici"}},
+                    TextCase{"1.000.000", Wordings{"uno / 00", "uno"}},
+                    TextCase{"1.995", Wordings{"uno / 00", "uno"}},
+                    TextCase{"0.125", Wordings{"Zero / 12", ""}},
+                    TextCase{"0.135", Wordings{"Zero / 14", ""}},
+                    // A comma is read as the full stop a typed comma becomes.
+                    TextCase{"12,5", Wordings{"dodici / 50", "dodici"}},
+                    TextCase{"0,5", Wordings{"Zero / 50", ""}},
+                    TextCase{"1 000 001", Wordings{"unmilioneuno / 00", "unmilioneuno"}},
+                    TextCase{"1e3", Wordings{"mille / 00", "mille"}},
+                    TextCase{"-0", Wordings{"Zero / 00", "Zero"}},
+                    TextCase{"999999999999.99",
+                             Wordings{kTwelveNinesEuro,
+                                      kTwelveNinesEuro.substr(0, kTwelveNinesEuro.size() - 5)}},
+                    TextCase{"1000000000000", Wordings{"millemiliardi / 00", "millemiliardi"}}));
+
+INSTANTIATE_TEST_SUITE_P(OutOfRange, WordingsFromText,
+                         testing::Values(TextCase{"-5.25", std::nullopt},
+                                         TextCase{"-0.0001", std::nullopt},
+                                         TextCase{"1e20", std::nullopt},
+                                         TextCase{"1e400", std::nullopt},
+                                         TextCase{std::string(30, '9'), std::nullopt}));
+
+TEST(WordingsFromFieldText, APastedCommaEndsTheNumber) {
+    EXPECT_EQ(zifrano::wordingsFromFieldText("12,50"), (Wordings{"dodici / 00", "dodici"}));
+    EXPECT_EQ(zifrano::wordingsFromFieldText("12.50"), (Wordings{"dodici / 50", "dodici"}));
+}
+
+} // namespace

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building and testing ZIFRANO need.
+# Checks first, so that on a machine that has them all it changes nothing and prints one line.
+set -euo pipefail
+
+packages=(
+    g++ cmake ninja-build            # toolchain
+    libgtest-dev libbenchmark-dev    # tests and benchmarks
+    clang-format                     # the formatting check
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+
+if ((${#missing[@]} == 0)); then
+    echo "install-deps: all ${#packages[@]} Debian packages are installed"
+    exit 0
+fi
+
+as_root=()
+if ((EUID != 0)); then
+    as_root=(sudo)
+fi
+echo "install-deps: installing ${missing[*]}"
+"${as_root[@]}" apt-get update -q
+DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
