@@ -9,3 +9,15 @@ function(zifrano_add_gtest name)
     target_link_libraries(${name} PRIVATE ${arg_LIBRARIES} GTest::gtest GTest::gtest_main)
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST)
 endfunction()
+
+# zifrano_add_qtest(<name> SOURCES <files...> LIBRARIES <targets...>)
+# Builds one QtTest executable and registers it with CTest, run without a display.
+function(zifrano_add_qtest name)
+    cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "SOURCES;LIBRARIES")
+    add_executable(${name} ${arg_SOURCES})
+    set_target_properties(${name} PROPERTIES AUTOMOC ON)
+    target_link_libraries(${name} PRIVATE ${arg_LIBRARIES} Qt6::Test)
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES TIMEOUT 120
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/runtime")
+endfunction()

@@ -4,9 +4,12 @@
 set -euo pipefail
 
 packages=(
-    g++ cmake ninja-build            # toolchain
-    libgtest-dev libbenchmark-dev    # tests and benchmarks
-    clang-format                     # the formatting check
+    g++ cmake ninja-build                      # toolchain
+    qt6-base-dev                               # the window: Qt 6 Widgets and its plugins
+    fonts-dejavu-core fonts-dejavu-extra       # the window's fonts, DejaVu Sans (Condensed)
+    libgtest-dev libbenchmark-dev              # tests and benchmarks
+    xvfb xauth xdotool xclip x11-utils         # driving the real window on a virtual display
+    clang-format                               # the formatting check
 )
 
 missing=()

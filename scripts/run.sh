@@ -4,8 +4,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/build.sh
-if [[ -x build/bin/zifrano ]]; then
-    exec build/bin/zifrano "$@"
+if [[ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]]; then
+    echo "run: built, but there is no display to open the window on (DISPLAY is not set)" >&2
+    exit 1
 fi
-echo "run: everything is built; the window is not part of this version yet." >&2
-echo "run: the command-line tool is build/bin/zifrano-lettere (try: build/bin/zifrano-lettere 123.45)" >&2
+exec build/bin/zifrano "$@"

@@ -1,0 +1,57 @@
+#include "qt_platform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace zifrano::ui {
+namespace {
+
+// Only the author's mail and web addresses are ever launched; anything else (a local file, an
+// unknown scheme) is refused rather than handed to the desktop.
+bool isLaunchable(const QUrl& url) {
+    const QString scheme = url.scheme();
+    return url.isValid() && (scheme == QLatin1String("mailto") || scheme == QLatin1String("http") ||
+                             scheme == QLatin1String("https"));
+}
+
+} // namespace
+
+void QtPlatform::clearClipboard() {
+    QGuiApplication::clipboard()->clear();
+}
+
+void QtPlatform::setClipboardText(const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+}
+
+void QtPlatform::showMessage(const QString& prompt) {
+    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kApplicationTitle), prompt,
+                    QMessageBox::Ok, m_owner);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+void QtPlatform::beep() {
+    QApplication::beep();
+}
+
+void QtPlatform::launch(const QString& commandLine) {
+    // The command line is never run: its address is opened by the desktop's own handler.
+    static const QString kStart = QStringLiteral("start ");
+    if (!commandLine.startsWith(kStart)) {
+        return;
+    }
+    const QUrl url(commandLine.mid(kStart.size()), QUrl::StrictMode);
+    if (isLaunchable(url)) {
+        QDesktopServices::openUrl(url);
+    }
+}
+
+void QtPlatform::endProgram() {
+    QCoreApplication::exit(0);
+}
+
+} // namespace zifrano::ui

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace zifrano::ui {
+
+/// The title of every message box.
+inline constexpr char kApplicationTitle[] = "ZIFRANO";
+
+/// The desktop as Qt reaches it. A failure it reports (no clipboard, no handler for an address)
+/// is ignored: nothing here ends the program but endProgram().
+class QtPlatform final : public Platform {
+public:
+    /// Message boxes are centred on `owner` while it exists.
+    void setOwner(QWidget* owner) { m_owner = owner; }
+
+    void clearClipboard() override;
+    void setClipboardText(const QString& text) override;
+    void showMessage(const QString& prompt) override;
+    void beep() override;
+    void launch(const QString& commandLine) override;
+    void endProgram() override;
+
+private:
+    QPointer<QWidget> m_owner;
+};
+
+} // namespace zifrano::ui
