@@ -3,6 +3,7 @@
 #include <QMainWindow>
 
 class QAction;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -23,7 +24,41 @@ public:
 
     explicit Form1(Platform& platform, QWidget* parent = nullptr);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private Q_SLOTS:
+    // The amount field and the window itself.
+    void Text1_Change();
+    void Text1_Click();
+    void Form_Click();
+    void Form_Activate();
+
+    // The commands.
+    void Command1_Click();
+    void Command4_Click();
+    void Command3_Click();
+    void MenuInfo_Click();
+    void Command2_Click();
+    void MenuEsci_Click();
+    void MenuMail_Click();
+    void MenuPHP_Click();
+    void Picture1_Click();
+
 private:
+    /// The limit test, before the key acts: true when the key is refused.
+    bool Text1_KeyDown(const QKeyEvent& key);
+    /// The character a typed key inserts, which the handler may change.
+    void Text1_KeyPress(QChar& KeyAscii);
+    /// Runs a key typed into Text1 through the two key handlers; true when it was dealt with.
+    bool handleText1Key(const QKeyEvent& key);
+
+    void connectHandlers();
+    void selectWholeText();
+    void moveToScaleOrigin();
+    void copyWording(const QString& copied, bool& avvisato);
+
     void createControls(QWidget* client);
     void createMenus();
     QPushButton* createButton(QWidget* client, const char* name, const char* caption,
@@ -58,6 +93,8 @@ private:
     // Whether each copy button has shown its one-time notice in this run.
     bool AvvisatoEuro = false;
     bool AvvisatoLire = false;
+
+    bool m_shownOnce = false;
 };
 
 } // namespace zifrano::ui

@@ -32,6 +32,10 @@ void QtPlatform::showMessage(const QString& prompt) {
                     QMessageBox::Ok, m_owner);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
+    // Give the keyboard back to the window, also where no window manager would.
+    if (m_owner) {
+        m_owner->activateWindow();
+    }
 }
 
 void QtPlatform::beep() {

@@ -33,11 +33,7 @@ std::optional<Amount> amountFromNumber(double number) {
 }
 
 std::optional<Amount> textToAmount(std::string_view text) {
-    const std::optional<double> number = readLeadingNumber(text);
-    if (!number) {
-        return std::nullopt;
-    }
-    return amountFromNumber(*number);
+    return amountFromNumber(readLeadingNumber(text));
 }
 
 } // namespace zifrano

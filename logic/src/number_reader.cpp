@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstddef>
+#include <limits>
 #include <string>
 
 namespace zifrano {
@@ -130,7 +131,7 @@ long decimalMagnitude(std::string_view mantissa, std::string_view exponent) {
 
 } // namespace
 
-std::optional<double> readLeadingNumber(std::string_view text) {
+double readLeadingNumber(std::string_view text) {
     const Token token = scanNumber(text);
     if (!token.hasDigits) {
         return 0.0;
@@ -141,11 +142,9 @@ std::optional<double> readLeadingNumber(std::string_view text) {
     if (std::from_chars(first, last, value).ec == std::errc::result_out_of_range) {
         const std::string_view whole = token.text;
         const std::string_view mantissa = whole.substr(0, token.mantissaLength);
-        // Too small for a double is simply zero; too large cannot be held.
-        if (decimalMagnitude(mantissa, whole.substr(token.mantissaLength)) > 0) {
-            return std::nullopt;
-        }
-        value = 0.0;
+        // Too small for a double is simply zero; too large, beyond any limit.
+        const bool tooLarge = decimalMagnitude(mantissa, whole.substr(token.mantissaLength)) > 0;
+        value = tooLarge ? std::numeric_limits<double>::infinity() : 0.0;
     }
     return token.negative ? -value : value;
 }

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+namespace zifrano::ui {
+
+/// The one-time notice after a copy, quoting the copied text.
+QString copyNotice(const QString& copied);
+
+/// The about box's text: title, credit, what the program does, and how to reach the author.
+QString aboutText();
+
+/// The command line that opens a new mail message to the author.
+QString mailCommandLine();
+
+/// The command line that opens the author's web page.
+QString webPageCommandLine();
+
+} // namespace zifrano::ui
