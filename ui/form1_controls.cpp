@@ -28,6 +28,9 @@ ShrinkingLabel* createWordingLabel(QWidget* client, const char* name, const char
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
     label->setLineWidth(1);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // The wording can be selected with the mouse and copied, yet the label takes no focus.
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label->setFocusPolicy(Qt::NoFocus);
     label->showText(QString::fromUtf8(caption));
     return label;
 }
@@ -82,12 +85,18 @@ void Form1::createControls(QWidget* client) {
     Text1 = new QLineEdit(QStringLiteral("123"), client);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(fromTwips(72, 270, 1308, 336));
+    Text1->setAccessibleName(QStringLiteral("Importo"));
+    Text1->setAccessibleDescription(
+        QStringLiteral("L'importo da scrivere in lettere, per esempio 123,45"));
 
     Label5 = createLabel(client, "Label5", QStringLiteral("L."), fromTwips(60, 1080, 225, 255));
     Label4 = createLabel(client, "Label4", QStringLiteral("€"), fromTwips(60, 750, 225, 255));
 
     Label3 = createWordingLabel(client, "Label3", "centoventitre", fromTwips(300, 1080, 6510, 270));
     setColours(Label3, QColor(224, 224, 224), palette().color(QPalette::Text));
+    Label3->setAccessibleRole(QStringLiteral("Importo intero in lettere"));
+    Label3->setAccessibleDescription(
+        QStringLiteral("La parte intera dell'importo in lettere, per gli importi in lire"));
 
     Label2 = createLabel(
         client, "Label2",
@@ -98,6 +107,9 @@ void Form1::createControls(QWidget* client) {
     Label1 =
         createWordingLabel(client, "Label1", "centoventitre / 00", fromTwips(300, 750, 7155, 270));
     setColours(Label1, palette().color(QPalette::Base), palette().color(QPalette::Text));
+    Label1->setAccessibleRole(QStringLiteral("Importo in lettere in euro"));
+    Label1->setAccessibleDescription(QStringLiteral(
+        "L'importo in lettere con i centesimi in cifre, come si scrive sugli assegni in euro"));
 
     // Tab order, over the controls that take the focus; labels and pictures never do.
     setTabOrder(Text1, Command1);

@@ -19,6 +19,18 @@ ShrinkingLabel::ShrinkingLabel(QWidget* parent)
 void ShrinkingLabel::showText(const QString& text) {
     setText(text);
     fitFont();
+    updateAccessibleName();
+}
+
+void ShrinkingLabel::setAccessibleRole(const QString& role) {
+    m_accessibleRole = role;
+    updateAccessibleName();
+}
+
+void ShrinkingLabel::updateAccessibleName() {
+    if (!m_accessibleRole.isEmpty()) {
+        setAccessibleName(m_accessibleRole + QStringLiteral(": ") + text());
+    }
 }
 
 void ShrinkingLabel::changeEvent(QEvent* event) {

@@ -17,6 +17,9 @@ public:
     /// Shows `text`, at the label's own font size when it fits.
     void showText(const QString& text);
 
+    /// What the label shows, for a screen reader: it announces "<role>: <text>".
+    void setAccessibleRole(const QString& role);
+
 protected:
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -24,7 +27,10 @@ protected:
 private:
     void fitFont();
 
+    void updateAccessibleName();
+
     bool m_fitting = false;
+    QString m_accessibleRole;
 };
 
 } // namespace zifrano::ui

@@ -2,6 +2,7 @@
 #include "form1.h"
 #include "recording_platform.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -355,6 +356,40 @@ private Q_SLOTS:
         }
         QCOMPARE(m_platform->launched, QStringList({commandLine}));
         QCOMPARE(m_platform->calls, QStringList({"launch"}));
+    }
+
+    void accessibleNamesFollowTheWordings_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("accessibleName");
+        QTest::addColumn<QString>("describedAs");
+        QTest::newRow("field") << "Text1"
+                               << "Importo"
+                               << "L'importo da scrivere in lettere";
+        QTest::newRow("euro wording") << "Label1"
+                                      << "Importo in lettere in euro: dodici / 50"
+                                      << "L'importo in lettere con i centesimi in cifre";
+        QTest::newRow("whole-amount wording") << "Label3"
+                                              << "Importo intero in lettere: dodici"
+                                              << "La parte intera dell'importo in lettere";
+    }
+    void accessibleNamesFollowTheWordings() {
+        QFETCH(QString, name);
+        QFETCH(QString, accessibleName);
+        QFETCH(QString, describedAs);
+        startWith(QString());
+        QTest::keyClicks(field(), QStringLiteral("12,5"));
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control(name));
+        QVERIFY(accessible);
+        QCOMPARE(accessible->text(QAccessible::Name), accessibleName);
+        QVERIFY(accessible->text(QAccessible::Description).startsWith(describedAs));
+    }
+
+    void wordingsCanBeSelectedWithTheMouse() {
+        for (const char* name : {"Label1", "Label3"}) {
+            auto* label = control<QLabel>(QString::fromLatin1(name));
+            QVERIFY(label->textInteractionFlags() & Qt::TextSelectableByMouse);
+            QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+        }
     }
 
     void defaultAuthorDetails() {
