@@ -5,14 +5,18 @@
   ui/resources/logo.gif     the logo: GIF89a, 120 x 29, global colour table of 256 entries
   ui/resources/pointer.xpm  the pointer over the logo: 32 x 32, two colours and a mask,
                             hot spot (12, 6)
+  packaging/icons/zifrano-N.png  the window icon for the desktop's menus, N = 32, 64, 128
 
 Only the standard library is used, so the images can be made anew anywhere:
     python3 scripts/make-images.py
 """
 import pathlib
 import struct
+import zlib
 
-OUT = pathlib.Path(__file__).resolve().parent.parent / "ui" / "resources"
+ROOT = pathlib.Path(__file__).resolve().parent.parent
+OUT = ROOT / "ui" / "resources"
+ICONS = ROOT / "packaging" / "icons"
 
 # A 5 x 7 pixel alphabet, just the letters and digits the images use.
 GLYPHS = {
@@ -81,6 +85,24 @@ def write_ico(path):
     directory = struct.pack("<HHH", 0, 1, 1)
     entry = struct.pack("<BBBBHHII", 32, 32, 16, 0, 1, 4, len(image), 6 + 16)
     path.write_bytes(directory + entry + image)
+
+
+def write_png(path, scale):
+    """The window icon, each pixel made a scale x scale square, as an RGBA PNG."""
+    size = 32 * scale
+    rows = []
+    for row in icon_pixels():
+        line = b"".join(bytes((0, 0, 0, 0)) if c is TRANSPARENT else bytes(ICON_PALETTE[c] + (255,))
+                        for c in row for _ in range(scale))
+        rows += [b"\x00" + line] * scale
+
+    def chunk(kind, data):
+        return (struct.pack(">I", len(data)) + kind + data +
+                struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
+
+    header = struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)
+    path.write_bytes(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) +
+                     chunk(b"IDAT", zlib.compress(b"".join(rows), 9)) + chunk(b"IEND", b""))
 
 
 # --- logo: "ZIFRANO" on a blue band ---------------------------------------------------------
@@ -186,4 +208,7 @@ if __name__ == "__main__":
     write_ico(OUT / "zifrano.ico")
     write_gif(OUT / "logo.gif")
     write_xpm(OUT / "pointer.xpm")
-    print(f"images written to {OUT}")
+    ICONS.mkdir(parents=True, exist_ok=True)
+    for scale in (1, 2, 4):
+        write_png(ICONS / f"zifrano-{32 * scale}.png", scale)
+    print(f"images written to {OUT} and {ICONS}")
