@@ -10,6 +10,9 @@ packages=(
     libgtest-dev libbenchmark-dev              # tests and benchmarks
     xvfb xauth xdotool xclip x11-utils         # driving the real window on a virtual display
     clang-format                               # the formatting check
+    clang libclang-rt-14-dev                   # fuzzing: libFuzzer and the sanitizers
+    dpkg-dev file desktop-file-utils appstream # the Debian package and its checks
+    libicu-dev                                 # the peer benchmark (never linked by ZIFRANO)
 )
 
 missing=()

@@ -19,18 +19,19 @@ std::int64_t centsHalfToEven(std::int64_t fraction) {
 
 } // namespace
 
-void appendCents(std::string& words, Amount amount) {
+void appendCents(WordingBuffer& out, Amount amount) {
     // 100 cents show as "00": the whole part is never carried into.
     const auto shown = static_cast<char>(centsHalfToEven(amount.fraction()) % 100);
     const char text[] = {' ', '/', ' ', static_cast<char>('0' + shown / 10),
                          static_cast<char>('0' + shown % 10)};
-    words.append(text, sizeof text);
+    out.append(std::string_view(text, sizeof text));
 }
 
 std::string ImportoInLettere(Amount amount) {
-    std::string wording = wordsForWholeUnits(amount.wholeUnits());
+    WordingBuffer wording;
+    appendWholeUnits(wording, amount.wholeUnits());
     appendCents(wording, amount);
-    return wording;
+    return wording.str();
 }
 
 } // namespace zifrano

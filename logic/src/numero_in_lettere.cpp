@@ -10,96 +10,103 @@
 namespace zifrano {
 namespace {
 
-// The longest wording of an amount the type can hold is under 170 characters, cents included.
-constexpr std::size_t kLongestWording = 192;
+// The words of one group, in a block that a wording copies whole.
+struct GroupWords {
+    std::array<char, WordingBuffer::kBlock> text{};
+    std::size_t size = 0;
 
-void wordBelowThousand(std::string& s, std::int64_t group) {
+    constexpr void append(std::string_view word) {
+        for (const char c : word) {
+            text.at(size++) = c;
+        }
+    }
+    constexpr void dropLast() { --size; }
+};
+
+constexpr GroupWords wordBelowThousand(std::int64_t group) {
+    GroupWords s;
     std::int64_t rest = group;
     if (rest > 99) {
         const std::int64_t hundreds = rest / 100;
         rest -= 100 * hundreds;
         if (hundreds != 1) {
-            s += parola(hundreds + 1);
+            s.append(parola(hundreds + 1));
         }
-        s += "cento";
+        s.append("cento");
     }
     if (rest <= 20) {
-        s += parola(rest + 1);
-        return;
+        s.append(parola(rest + 1));
+        return s;
     }
     const std::int64_t tens = rest / 10;
-    s += parola(tens + 19);
+    s.append(parola(tens + 19));
     rest -= 10 * tens;
     // The tens word loses its vowel before a vowel: ventuno, trentotto.
     if (rest == 1 || rest == 8) {
-        s.pop_back();
+        s.dropLast();
     }
-    s += parola(rest + 1);
+    s.append(parola(rest + 1));
+    return s;
 }
 
-// The words of every group from 0 to 999, made once from the number words: a wording is then a
-// few appends, whatever its length.
-const std::string& groupWords(std::int64_t group) {
-    static const std::array<std::string, 1000> table = [] {
-        std::array<std::string, 1000> words;
-        for (std::int64_t g = 1; g < 1000; ++g) {
-            wordBelowThousand(words[static_cast<std::size_t>(g)], g);
-        }
-        return words;
-    }();
-    return table.at(static_cast<std::size_t>(group));
+// The words of every group from 0 to 999, made from the number words when the program is
+// compiled: a wording is then a few block copies, whatever its length.
+constexpr std::array<GroupWords, 1000> kGroupWords = [] {
+    std::array<GroupWords, 1000> table;
+    for (std::int64_t g = 1; g < 1000; ++g) {
+        table.at(static_cast<std::size_t>(g)) = wordBelowThousand(g);
+    }
+    return table;
+}();
+
+void appendGroup(WordingBuffer& out, std::int64_t group) {
+    const GroupWords& words = kGroupWords.at(static_cast<std::size_t>(group));
+    out.appendBlock(words.text.data(), words.size);
 }
 
-struct Scale {
-    std::int64_t size;
-    std::string_view single; // the word for exactly one of this scale
-    std::string_view many;   // appended to the count for more than one
-};
-
-constexpr std::array<Scale, 3> kScales{{
-    {1'000'000'000, "unmiliardo", "miliardi"},
-    {1'000'000, "unmilione", "milioni"},
-    {1'000, "mille", "mila"},
-}};
-
-void appendWhole(std::string& s, std::int64_t whole) {
-    for (const Scale& scale : kScales) {
-        const std::int64_t count = whole / scale.size;
-        if (count == 0) {
-            continue;
-        }
-        if (count == 1) {
-            s += scale.single;
-        } else {
-            // Below the milliards a count is under a thousand; a count of milliards may go on
-            // into the thousands and is then worded by the same rules.
-            appendWhole(s, count);
-            s += scale.many;
-        }
-        whole -= count * scale.size;
+// A count of millions or thousands (0 to 999) with its scale word: "unmilione" for one,
+// "duemilioni" for two, nothing for none.
+void appendScaled(WordingBuffer& out, std::int64_t count, std::string_view single,
+                  std::string_view many) {
+    if (count == 1) {
+        out.append(single);
+    } else if (count > 1) {
+        appendGroup(out, count);
+        out.append(many);
     }
-    s += groupWords(whole);
+}
+
+void appendPositive(WordingBuffer& out, std::int64_t whole) {
+    const std::int64_t milliards = whole / 1'000'000'000;
+    const std::int64_t belowMilliard = whole % 1'000'000'000;
+    if (milliards == 1) {
+        out.append("unmiliardo");
+    } else if (milliards > 1) {
+        // From a thousand milliards on, the count of milliards is worded by the same rules.
+        appendPositive(out, milliards);
+        out.append("miliardi");
+    }
+    appendScaled(out, belowMilliard / 1'000'000, "unmilione", "milioni");
+    appendScaled(out, belowMilliard / 1'000 % 1'000, "mille", "mila");
+    appendGroup(out, belowMilliard % 1'000);
 }
 
 } // namespace
 
-std::string wordsForWholeUnits(std::int64_t whole) {
-    std::string s;
-    // Room for the longest wording and its cents, so that neither grows the string again.
-    s.reserve(kLongestWording);
+void appendWholeUnits(WordingBuffer& out, std::int64_t whole) {
     if (whole == 0) {
-        s = "Zero";
+        out.append("Zero");
     } else if (whole > 0) {
-        appendWhole(s, whole);
+        appendPositive(out, whole);
     }
-    return s;
 }
 
 std::string NumeroInLettere(Amount amount) {
-    if (isFractionAlone(amount)) {
-        return {};
+    WordingBuffer wording;
+    if (!isFractionAlone(amount)) {
+        appendWholeUnits(wording, amount.wholeUnits());
     }
-    return wordsForWholeUnits(amount.wholeUnits());
+    return wording.str();
 }
 
 } // namespace zifrano

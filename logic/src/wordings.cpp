@@ -14,10 +14,11 @@ std::optional<Wordings> wordingsFromFieldText(std::string_view fieldText) {
         return std::nullopt;
     }
     // The same as ImportoInLettere and NumeroInLettere, with the words of the whole part made once.
-    std::string words = wordsForWholeUnits(amount->wholeUnits());
-    std::string lire = isFractionAlone(*amount) ? std::string() : words;
-    appendCents(words, *amount);
-    return Wordings{std::move(words), std::move(lire)};
+    WordingBuffer wording;
+    appendWholeUnits(wording, amount->wholeUnits());
+    std::string lire = isFractionAlone(*amount) ? std::string() : wording.str();
+    appendCents(wording, *amount);
+    return Wordings{wording.str(), std::move(lire)};
 }
 
 std::optional<Wordings> wordingsFromText(std::string_view typed) {

@@ -1,0 +1,62 @@
+// Feeds arbitrary text to the text-to-wordings function and checks what must hold for any text:
+// the result depends on the text alone; it is out of range exactly when the number read is
+// negative or too large for the amount type; an in-range euro wording ends in " / " and two
+// digits after the whole-amount words; and those words read back as the amount's whole part.
+#include "wording_reader.h"
+
+#include "zifrano/amount.h"
+#include "zifrano/number_reader.h"
+#include "zifrano/wordings.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+namespace {
+
+void check(bool holds) {
+    if (!holds) {
+        std::abort();
+    }
+}
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Out of range, judged from the number read: below -0.5 ten-thousandths it rounds to a negative
+// amount; from 2^63 ten-thousandths on it does not fit.
+bool expectOutOfRange(std::string_view asTyped) {
+    const double scaled = zifrano::readLeadingNumber(asTyped) * 10'000.0;
+    return !(scaled >= -0.5 && scaled < 9'223'372'036'854'775'808.0);
+}
+
+void checkWordings(const zifrano::Wordings& wordings, std::string_view asTyped) {
+    const std::string& euro = wordings.euro;
+    check(euro.size() >= 5);
+    const std::string_view cents = std::string_view(euro).substr(euro.size() - 5);
+    check(cents.substr(0, 3) == " / " && isDigit(cents[3]) && isDigit(cents[4]));
+    const std::string_view words = std::string_view(euro).substr(0, euro.size() - 5);
+    // The whole-amount wording is the euro wording's words, but for an amount below one.
+    check(wordings.lire == words || (wordings.lire.empty() && words == "Zero"));
+    const std::int64_t whole = zifrano::textToAmount(asTyped)->wholeUnits();
+    check(zifrano::testing::readWording(words) == whole);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const auto wordings = zifrano::wordingsFromText(text);
+    check(zifrano::wordingsFromText(text) == wordings);
+
+    std::string asTyped(text);
+    std::replace(asTyped.begin(), asTyped.end(), ',', '.');
+    check(wordings.has_value() != expectOutOfRange(asTyped));
+    if (wordings) {
+        checkWordings(*wordings, asTyped);
+    }
+    return 0;
+}
