@@ -1,4 +1,5 @@
 #include "author.h"
+#include "find_control.h"
 #include "form1.h"
 #include "recording_platform.h"
 
@@ -40,11 +41,7 @@ class Form1HandlersTest : public QObject {
 
 private:
     template <typename T = QWidget> T* control(const QString& name) const {
-        auto* widget = m_window->findChild<T*>(name);
-        if (!widget) {
-            qFatal("no control %s", qPrintable(name));
-        }
-        return widget;
+        return zifrano::testing::findControl<T>(*m_window, name);
     }
     QLineEdit* field() const { return control<QLineEdit>(QStringLiteral("Text1")); }
     QString euro() const { return control<QLabel>(QStringLiteral("Label1"))->text(); }

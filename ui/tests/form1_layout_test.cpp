@@ -1,3 +1,4 @@
+#include "find_control.h"
 #include "form1.h"
 #include "recording_platform.h"
 #include "shrinking_label.h"
@@ -23,11 +24,7 @@ class Form1LayoutTest : public QObject {
 
 private:
     template <typename T = QWidget> T* control(const QString& name) const {
-        auto* widget = m_window->findChild<T*>(name);
-        if (!widget) {
-            qFatal("no control %s", qPrintable(name));
-        }
-        return widget;
+        return zifrano::testing::findControl<T>(*m_window, name);
     }
 
     zifrano::testing::RecordingPlatform m_platform;
