@@ -1,3 +1,4 @@
+#include "zifrano/importo_in_lettere.h"
 #include "zifrano/wordings.h"
 
 #include <gtest/gtest.h>
@@ -58,6 +59,12 @@ INSTANTIATE_TEST_SUITE_P(OutOfRange, WordingsFromText,
                                          TextCase{"1e20", std::nullopt},
                                          TextCase{"1e400", std::nullopt},
                                          TextCase{std::string(30, '9'), std::nullopt}));
+
+// The engine's own euro wording of a negative amount words the floor of its whole part, which
+// has no words: what the window and the tool show is "out of range" instead.
+TEST(ImportoInLettere, KeepsTheFloorOfANegativeAmount) {
+    EXPECT_EQ(zifrano::ImportoInLettere(zifrano::Amount{-52500}), " / 75");
+}
 
 TEST(WordingsFromFieldText, APastedCommaEndsTheNumber) {
     EXPECT_EQ(zifrano::wordingsFromFieldText("12,50"), (Wordings{"dodici / 00", "dodici"}));

@@ -267,11 +267,8 @@ private Q_SLOTS:
         startWith(QStringLiteral("0.5"));
         click("Command4");
         QCOMPARE(m_platform->clipboard, QString());
-        QCOMPARE(m_platform->messages.value(0),
-                 QStringLiteral("Il testo '  ' è stato copiato nella clipboard, aprire o portarsi "
-                                "nell'applicativo voluto con Alt + Tab e premere Ctrl + V per "
-                                "incollare la stringa. N.B.: questo messaggio non verrà "
-                                "visualizzato le prossime volte."));
+        QVERIFY(m_platform->messages.value(0).startsWith(QStringLiteral("Il testo '  ' è stato")));
+        QCOMPARE(m_platform->messages.value(0), notice(QString()));
     }
 
     void copyingCopiesWhatTheLabelShows() {
@@ -387,15 +384,6 @@ private Q_SLOTS:
             QVERIFY(label->textInteractionFlags() & Qt::TextSelectableByMouse);
             QCOMPARE(label->focusPolicy(), Qt::NoFocus);
         }
-    }
-
-    void defaultAuthorDetails() {
-        QCOMPARE(QString::fromUtf8(zifrano::author::kEmail),
-                 QStringLiteral("autore@zifrano.example"));
-        QCOMPARE(QString::fromUtf8(zifrano::author::kWebPage),
-                 QStringLiteral("https://zifrano.example/"));
-        QCOMPARE(QString::fromUtf8(zifrano::author::kCredit),
-                 QStringLiteral("© gli autori di ZIFRANO"));
     }
 };
 
