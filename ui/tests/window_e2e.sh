@@ -57,6 +57,13 @@ sleep 0.3 # let the first paint land
     fail "no screenshot"
 echo "window $width x $height at $left,$top; screenshot $out/zifrano-window.png"
 
+# The window asks for the keyboard itself; wait until it has it.
+for _ in $(seq 100); do
+    [[ "$(xdotool getwindowfocus 2>/dev/null)" == "$window" ]] && break
+    sleep 0.05
+done
+[[ "$(xdotool getwindowfocus 2>/dev/null)" == "$window" ]] || fail "the window did not take the keyboard"
+
 # Typing replaces the selected "123"; the comma arrives as a full stop. Alt+C copies the euro
 # wording and, the first time, shows the notice.
 xdotool type --delay 30 '12,5'
