@@ -37,7 +37,7 @@ QWidget* createClientArea(QWidget* parent) {
     return client;
 }
 
-// A click: the left button let go inside the widget it went down on.
+// A click: the left button let go over the widget.
 bool isClickRelease(const QObject* watched, const QEvent* event) {
     if (event->type() != QEvent::MouseButtonRelease) {
         return false;
