@@ -13,5 +13,6 @@ for run in 1 2 3; do
     start=$(date +%s.%N)
     "$tool" < "$input" > /dev/null
     end=$(date +%s.%N)
-    echo "run $run: $lines lines in $(echo "$end - $start" | bc -l | cut -c1-6) s"
+    awk -v run="$run" -v n="$lines" -v s="$start" -v e="$end" \
+        'BEGIN { printf "run %d: %d lines in %.3f s\n", run, n, e - s }'
 done
