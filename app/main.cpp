@@ -1,4 +1,5 @@
 #include "form1.h"
+#include "messages.h"
 #include "qt_platform.h"
 
 #include <QApplication>

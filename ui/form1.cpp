@@ -1,17 +1,17 @@
 #include "form1.h"
 
 #include "images.h"
-#include "platform.h"
+#include "shrinking_label.h"
 
 #include <QAction>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QMouseEvent>
-#include <QPalette>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
-#include <QWidget>
+
+#include <array>
 
 namespace zifrano::ui {
 namespace {
@@ -23,6 +23,14 @@ QFont clientFont() {
     QFont font(QStringLiteral("DejaVu Sans Condensed"));
     font.setPointSizeF(7.5);
     return font;
+}
+
+void setColours(QWidget* widget, const QColor& background, const QColor& text) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::WindowText, text);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
 }
 
 QWidget* createClientArea(QWidget* parent) {
@@ -37,15 +45,50 @@ QWidget* createClientArea(QWidget* parent) {
     return client;
 }
 
-// A click: the left button let go over the widget.
-bool isClickRelease(const QObject* watched, const QEvent* event) {
-    if (event->type() != QEvent::MouseButtonRelease) {
-        return false;
-    }
-    const auto* mouse = static_cast<const QMouseEvent*>(event);
-    const auto* widget = static_cast<const QWidget*>(watched);
-    return mouse->button() == Qt::LeftButton &&
-           widget->rect().contains(mouse->position().toPoint());
+QLabel* createLabel(QWidget* client, const char* name, const QString& caption, const QRect& place) {
+    auto* label = new QLabel(caption, client);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(place);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+// The wordings' labels: one line, a single-line border, shrinking to keep a long wording whole.
+ShrinkingLabel* createWordingLabel(QWidget* client, const char* name, const char* caption,
+                                   const QRect& place, const QString& namePrefix) {
+    auto* label = new ShrinkingLabel(client);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(place);
+    label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    label->setLineWidth(1);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // The wording can be selected with the mouse and copied, yet the label takes no focus.
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label->setFocusPolicy(Qt::NoFocus);
+    label->setAccessibleNamePrefix(namePrefix);
+    label->showText(QString::fromUtf8(caption));
+    return label;
+}
+
+struct ButtonSpec {
+    QPushButton* Form1::*control;
+    const char* name;
+    const char* caption;
+    QRect place;
+    const char* hint;
+};
+
+QAction* addEntry(QMenu* menu, const char* name, const char* caption) {
+    QAction* action = menu->addAction(QString::fromUtf8(caption));
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+QMenu* addMenu(QMenuBar* bar, const char* name, const char* caption) {
+    QMenu* menu = bar->addMenu(QString::fromUtf8(caption));
+    menu->setObjectName(QString::fromLatin1(name));
+    menu->menuAction()->setObjectName(QString::fromLatin1(name));
+    return menu;
 }
 
 } // namespace
@@ -67,6 +110,97 @@ Form1::Form1(Platform& platform, QWidget* parent)
     connectHandlers();
 }
 
+void Form1::createControls(QWidget* client) {
+    createPictures(client);
+    createButtons(client);
+    createField(client);
+    createLabels(client);
+    // Tab order, over the controls that take the focus; labels and pictures never do.
+    setTabOrder(Text1, Command1);
+    setTabOrder(Command1, Command2);
+    setTabOrder(Command2, Command3);
+    setTabOrder(Command3, Command4);
+}
+
+void Form1::createPictures(QWidget* client) {
+    // The pointer image, kept below the client area where it is never seen.
+    Picture3 = createLabel(client, "Picture3", QString(), fromTwips(1080, 2970, 540, 540));
+    Picture3->setPixmap(pointerPixmap());
+    QFont bold(QStringLiteral("DejaVu Sans"));
+    bold.setPointSizeF(8.25);
+    bold.setBold(true);
+    Picture3->setFont(bold);
+
+    Picture1 = createLabel(client, "Picture1", QString(), fromTwips(5670, 210, 1800, 435));
+    Picture1->setPixmap(logoPixmap());
+    Picture1->setFixedSize(Picture1->pixmap().deviceIndependentSize().toSize());
+    Picture1->setCursor(pointerCursor());
+    Picture1->setToolTip(QStringLiteral("visita pagina dell'autore ..."));
+}
+
+void Form1::createButtons(QWidget* client) {
+    const std::array<ButtonSpec, 4> buttons{{
+        {&Form1::Command4, "Command4", "Copia", fromTwips(6870, 1080, 600, 270),
+         "Copia nella clipboard in Lire (intero)"},
+        {&Form1::Command3, "Command3", "&Informazioni", fromTwips(3675, 300, 1020, 336),
+         "Informazioni sul programma"},
+        {&Form1::Command2, "Command2", "&Fine", fromTwips(4740, 300, 870, 336),
+         "Uscita dal programma"},
+        {&Form1::Command1, "Command1", "&Copia nella clipboard in €",
+         fromTwips(1470, 300, 2160, 336), "Ctrl+C spostarsi dove si vuole e premere Ctrl+V"},
+    }};
+    for (const ButtonSpec& spec : buttons) {
+        auto* button = new QPushButton(QString::fromUtf8(spec.caption), client);
+        button->setObjectName(QString::fromLatin1(spec.name));
+        button->setGeometry(spec.place);
+        button->setToolTip(QString::fromUtf8(spec.hint));
+        button->setAutoDefault(false);
+        this->*spec.control = button;
+    }
+}
+
+void Form1::createField(QWidget* client) {
+    Text1 = new QLineEdit(QStringLiteral("123"), client);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setGeometry(fromTwips(72, 270, 1308, 336));
+    Text1->setAccessibleName(QStringLiteral("Importo"));
+    Text1->setAccessibleDescription(
+        QStringLiteral("L'importo da scrivere in lettere, per esempio 123,45"));
+}
+
+void Form1::createLabels(QWidget* client) {
+    Label5 = createLabel(client, "Label5", QStringLiteral("L."), fromTwips(60, 1080, 225, 255));
+    Label4 = createLabel(client, "Label4", QStringLiteral("€"), fromTwips(60, 750, 225, 255));
+    Label3 = createWordingLabel(client, "Label3", "centoventitre", fromTwips(300, 1080, 6510, 270),
+                                QStringLiteral("Importo intero in lettere"));
+    setColours(Label3, QColor(224, 224, 224), palette().color(QPalette::Text));
+    Label3->setAccessibleDescription(
+        QStringLiteral("La parte intera dell'importo in lettere, per gli importi in lire"));
+    Label2 = createLabel(
+        client, "Label2",
+        QStringLiteral("Inserire un numero da 1 a 999.999.999.999 per convertirlo in lettere"),
+        fromTwips(108, 36, 4980, 228));
+    setColours(Label2, QColor(192, 192, 192), QColor(0, 0, 255));
+    Label1 =
+        createWordingLabel(client, "Label1", "centoventitre / 00", fromTwips(300, 750, 7155, 270),
+                           QStringLiteral("Importo in lettere in euro"));
+    setColours(Label1, palette().color(QPalette::Base), palette().color(QPalette::Text));
+    Label1->setAccessibleDescription(QStringLiteral(
+        "L'importo in lettere con i centesimi in cifre, come si scrive sugli assegni in euro"));
+}
+
+void Form1::createMenus() {
+    QMenu* MenuFile = addMenu(menuBar(), "MenuFile", "&File");
+    MenuEsci = addEntry(MenuFile, "MenuEsci", "&Esci");
+
+    QMenu* MenuPI = addMenu(menuBar(), "MenuPI", "&?");
+    MenuMail = addEntry(MenuPI, "MenuMail", "&Scrivi all'autore ...");
+    MenuPHP = addEntry(MenuPI, "MenuPHP", "&Visita la pagina dell'autore ...");
+    QAction* menuMeno = MenuPI->addSeparator();
+    menuMeno->setObjectName(QStringLiteral("menuMeno"));
+    MenuInfo = addEntry(MenuPI, "MenuInfo", "&Info su ZIFRANO ...");
+}
+
 void Form1::connectHandlers() {
     // Connected after the stored texts are in place: nothing is converted at start.
     connect(Text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);
@@ -82,34 +216,6 @@ void Form1::connectHandlers() {
     Text1->installEventFilter(this);
     centralWidget()->installEventFilter(this);
     Picture1->installEventFilter(this);
-}
-
-bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Text1 && event->type() == QEvent::KeyPress) {
-        return handleText1Key(*static_cast<QKeyEvent*>(event));
-    }
-    if (isClickRelease(watched, event)) {
-        if (watched == Text1) {
-            Text1_Click();
-        } else if (watched == Picture1) {
-            Picture1_Click();
-        } else if (watched == centralWidget() &&
-                   !centralWidget()->childAt(
-                       static_cast<QMouseEvent*>(event)->position().toPoint())) {
-            Form_Click();
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void Form1::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
-    // Activation is handled once, when the window first shows: coming back to the window from
-    // another program or from a message box leaves it where the user put it.
-    if (!m_shownOnce) {
-        m_shownOnce = true;
-        Form_Activate();
-    }
 }
 
 } // namespace zifrano::ui

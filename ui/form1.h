@@ -1,12 +1,13 @@
 #pragma once
 
+#include "twips.h"
+
 #include <QMainWindow>
 
 class QAction;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
-class QMenu;
 class QPushButton;
 
 namespace zifrano::ui {
@@ -19,8 +20,8 @@ class Form1 : public QMainWindow {
     Q_OBJECT
 
 public:
-    /// The client area below the menu bar, in logical pixels (7620 x 1605 twips).
-    static constexpr QSize kClientSize{508, 107};
+    /// The client area below the menu bar.
+    static constexpr QSize kClientSize = fromTwips(7620, 1605);
 
     explicit Form1(Platform& platform, QWidget* parent = nullptr);
 
@@ -47,24 +48,25 @@ private Q_SLOTS:
     void Picture1_Click();
 
 private:
+    // Building the window.
+    void createControls(QWidget* client);
+    void createPictures(QWidget* client);
+    void createButtons(QWidget* client);
+    void createField(QWidget* client);
+    void createLabels(QWidget* client);
+    void createMenus();
+    void connectHandlers();
+
     /// The limit test, before the key acts: true when the key is refused.
     bool Text1_KeyDown(const QKeyEvent& key);
     /// The character a typed key inserts, which the handler may change.
-    void Text1_KeyPress(QChar& KeyAscii);
+    void Text1_KeyPress(QChar& keyAscii);
     /// Runs a key typed into Text1 through the two key handlers; true when it was dealt with.
     bool handleText1Key(const QKeyEvent& key);
 
-    void connectHandlers();
     void selectWholeText();
     void moveToScaleOrigin();
     void copyWording(const QString& copied, bool& avvisato);
-
-    void createControls(QWidget* client);
-    void createMenus();
-    QPushButton* createButton(QWidget* client, const char* name, const char* caption,
-                              const QRect& geometry, const char* hint);
-    QLabel* createLabel(QWidget* client, const char* name, const QString& caption,
-                        const QRect& geometry);
 
     Platform& m_platform;
 
@@ -82,12 +84,9 @@ private:
     QLabel* Label2 = nullptr;
     ShrinkingLabel* Label1 = nullptr;
 
-    QMenu* MenuFile = nullptr;
     QAction* MenuEsci = nullptr;
-    QMenu* MenuPI = nullptr;
     QAction* MenuMail = nullptr;
     QAction* MenuPHP = nullptr;
-    QAction* menuMeno = nullptr;
     QAction* MenuInfo = nullptr;
 
     // Whether each copy button has shown its one-time notice in this run.

@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "messages.h"
 #include "platform.h"
 #include "shrinking_label.h"
 
@@ -8,6 +9,7 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 
 namespace zifrano::ui {
 namespace {
@@ -29,7 +31,46 @@ bool insertsText(const QKeyEvent& key) {
     return !text.isEmpty() && text.front().isPrint() && !(key.modifiers() & commands);
 }
 
+// A click: the left button let go over the widget.
+bool isClickRelease(const QObject* watched, const QEvent* event) {
+    if (event->type() != QEvent::MouseButtonRelease) {
+        return false;
+    }
+    const auto* mouse = static_cast<const QMouseEvent*>(event);
+    const auto* widget = static_cast<const QWidget*>(watched);
+    return mouse->button() == Qt::LeftButton &&
+           widget->rect().contains(mouse->position().toPoint());
+}
+
 } // namespace
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Text1 && event->type() == QEvent::KeyPress) {
+        return handleText1Key(*static_cast<QKeyEvent*>(event));
+    }
+    if (isClickRelease(watched, event)) {
+        if (watched == Text1) {
+            Text1_Click();
+        } else if (watched == Picture1) {
+            Picture1_Click();
+        } else if (watched == centralWidget() &&
+                   !centralWidget()->childAt(
+                       static_cast<QMouseEvent*>(event)->position().toPoint())) {
+            Form_Click();
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Form1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Activation is handled once, when the window first shows: coming back to the window from
+    // another program or from a message box leaves it where the user put it.
+    if (!m_shownOnce) {
+        m_shownOnce = true;
+        Form_Activate();
+    }
+}
 
 void Form1::Text1_Change() {
     const std::optional<Wordings> wordings = wordingsFromFieldText(Text1->text().toStdString());
@@ -40,7 +81,7 @@ void Form1::Text1_Change() {
 bool Form1::Text1_KeyDown(const QKeyEvent& key) {
     // While the value is above the limit, nothing more may be typed in; keys that delete, move
     // or select still work, so that the value can be brought back by keyboard.
-    const double value = readLeadingNumber(Text1->text().toStdString());
+    const double value = readLeadingNumber(Text1->text().toStdString()).number.toDouble();
     if (value > kUpperLimit && insertsText(key)) {
         m_platform.beep();
         return true;
@@ -48,10 +89,10 @@ bool Form1::Text1_KeyDown(const QKeyEvent& key) {
     return false;
 }
 
-void Form1::Text1_KeyPress(QChar& KeyAscii) {
+void Form1::Text1_KeyPress(QChar& keyAscii) {
     // The full stop is the only decimal separator the amount is read with.
-    if (KeyAscii == QLatin1Char(',')) {
-        KeyAscii = QLatin1Char('.');
+    if (keyAscii == QLatin1Char(',')) {
+        keyAscii = QLatin1Char('.');
     }
 }
 
@@ -92,6 +133,55 @@ void Form1::selectWholeText() {
 void Form1::moveToScaleOrigin() {
     // The client area's own coordinates start at 0, 0: the window goes to the screen's corner.
     move(0, 0);
+}
+
+void Form1::Command1_Click() {
+    copyWording(Label1->text(), AvvisatoEuro);
+}
+
+void Form1::Command4_Click() {
+    copyWording(Label3->text(), AvvisatoLire);
+}
+
+void Form1::copyWording(const QString& copied, bool& avvisato) {
+    m_platform.clearClipboard();
+    m_platform.setClipboardText(copied);
+    if (!avvisato) {
+        m_platform.showMessage(copyNotice(copied));
+        avvisato = true;
+    }
+    // Back to the field, ready for the next amount.
+    Text1->setFocus();
+    selectWholeText();
+}
+
+void Form1::Command3_Click() {
+    m_platform.showMessage(aboutText());
+    moveToScaleOrigin();
+}
+
+void Form1::MenuInfo_Click() {
+    Command3_Click();
+}
+
+void Form1::Command2_Click() {
+    m_platform.endProgram();
+}
+
+void Form1::MenuEsci_Click() {
+    m_platform.endProgram();
+}
+
+void Form1::MenuMail_Click() {
+    m_platform.launch(mailCommandLine());
+}
+
+void Form1::MenuPHP_Click() {
+    m_platform.launch(webPageCommandLine());
+}
+
+void Form1::Picture1_Click() {
+    m_platform.launch(webPageCommandLine());
 }
 
 } // namespace zifrano::ui

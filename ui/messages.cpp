@@ -1,7 +1,6 @@
 #include "messages.h"
 
 #include "author.h"
-#include "qt_platform.h"
 
 namespace zifrano::ui {
 

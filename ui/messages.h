@@ -4,6 +4,9 @@
 
 namespace zifrano::ui {
 
+/// The title of every message box.
+inline constexpr char kApplicationTitle[] = "ZIFRANO";
+
 /// The one-time notice after a copy, quoting the copied text.
 QString copyNotice(const QString& copied);
 

@@ -1,5 +1,7 @@
 #include "qt_platform.h"
 
+#include "messages.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>

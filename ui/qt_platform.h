@@ -7,9 +7,6 @@
 
 namespace zifrano::ui {
 
-/// The title of every message box.
-inline constexpr char kApplicationTitle[] = "ZIFRANO";
-
 /// The desktop as Qt reaches it. A failure it reports (no clipboard, no handler for an address)
 /// is ignored: nothing here ends the program but endProgram().
 class QtPlatform final : public Platform {

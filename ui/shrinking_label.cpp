@@ -22,14 +22,14 @@ void ShrinkingLabel::showText(const QString& text) {
     updateAccessibleName();
 }
 
-void ShrinkingLabel::setAccessibleRole(const QString& role) {
-    m_accessibleRole = role;
+void ShrinkingLabel::setAccessibleNamePrefix(const QString& prefix) {
+    m_accessibleNamePrefix = prefix;
     updateAccessibleName();
 }
 
 void ShrinkingLabel::updateAccessibleName() {
-    if (!m_accessibleRole.isEmpty()) {
-        setAccessibleName(m_accessibleRole + QStringLiteral(": ") + text());
+    if (!m_accessibleNamePrefix.isEmpty()) {
+        setAccessibleName(m_accessibleNamePrefix + QStringLiteral(": ") + text());
     }
 }
 

@@ -17,8 +17,8 @@ public:
     /// Shows `text`, at the label's own font size when it fits.
     void showText(const QString& text);
 
-    /// What the label shows, for a screen reader: it announces "<role>: <text>".
-    void setAccessibleRole(const QString& role);
+    /// What a screen reader announces before the text: "<prefix>: <text>".
+    void setAccessibleNamePrefix(const QString& prefix);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -30,7 +30,7 @@ private:
     void updateAccessibleName();
 
     bool m_fitting = false;
-    QString m_accessibleRole;
+    QString m_accessibleNamePrefix;
 };
 
 } // namespace zifrano::ui

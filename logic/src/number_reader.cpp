@@ -1,17 +1,15 @@
 #include "zifrano/number_reader.h"
 
-#include <algorithm>
 #include <charconv>
-#include <cstddef>
 #include <limits>
-#include <string>
 
 namespace zifrano {
 namespace {
 
-bool isIgnoredBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n';
-}
+// No text is long enough for its digits to move a number this far: an exponent beyond it says
+// all there is to say (too large, or zero), and arithmetic on it cannot overflow.
+constexpr std::int64_t kExponentBound = 1'000'000'000'000'000;
+
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -23,130 +21,105 @@ public:
         : m_text(text) {}
 
     char peek() {
-        while (m_pos < m_text.size() && isIgnoredBlank(m_text[m_pos])) {
+        while (m_pos < m_text.size() &&
+               (m_text[m_pos] == ' ' || m_text[m_pos] == '\t' || m_text[m_pos] == '\n')) {
             ++m_pos;
         }
         return m_pos < m_text.size() ? m_text[m_pos] : '\0';
     }
-    void advance() { ++m_pos; }
+    bool take(char c) {
+        if (peek() != c) {
+            return false;
+        }
+        ++m_pos;
+        return true;
+    }
+    bool takeSign() { return take('+') || take('-'); }
     std::size_t position() const { return m_pos; }
     void rewind(std::size_t pos) { m_pos = pos; }
-
-    // Appends the digits that follow, blanks between them passed over; false when there are none.
-    bool takeDigits(std::string& out) {
-        bool took = false;
-        while (isDigit(peek())) {
-            const auto run =
-                std::find_if_not(m_text.begin() + static_cast<long>(m_pos), m_text.end(), isDigit);
-            const auto end = static_cast<std::size_t>(run - m_text.begin());
-            out.append(m_text.substr(m_pos, end - m_pos));
-            m_pos = end;
-            took = true;
-        }
-        return took;
-    }
 
 private:
     std::string_view m_text;
     std::size_t m_pos = 0;
 };
 
-// The unsigned part of the number, cleaned of blanks, in the form std::from_chars takes.
-struct Token {
-    std::string text;
-    std::size_t mantissaLength = 0;
-    bool negative = false;
-    bool hasDigits = false;
-};
-
-void readSign(Scanner& in, Token& token) {
-    const char c = in.peek();
-    if (c == '+' || c == '-') {
-        token.negative = c == '-';
-        in.advance();
+// Digits before and after the full stop; false when there are none on either side.
+bool readMantissa(Scanner& in, DecimalNumber& number) {
+    bool sawDigit = false;
+    bool afterStop = false;
+    for (;;) {
+        const char c = in.peek();
+        if (isDigit(c)) {
+            sawDigit = true;
+            if (!number.digits.empty() || c != '0') {
+                number.digits += c;
+            }
+            // Each digit after the stop divides what the digits say by ten.
+            if (afterStop) {
+                --number.exponent;
+            }
+            in.take(c);
+        } else if (c == '.' && !afterStop) {
+            afterStop = true;
+            in.take(c);
+        } else {
+            return sawDigit;
+        }
     }
-}
-
-void readMantissa(Scanner& in, Token& token) {
-    token.hasDigits = in.takeDigits(token.text);
-    if (in.peek() == '.') {
-        token.text += '.';
-        in.advance();
-        token.hasDigits = in.takeDigits(token.text) || token.hasDigits;
-    }
-    token.mantissaLength = token.text.size();
 }
 
 // An exponent counts only when digits follow the "e": "1e" and "1e+" read as 1.
-void readExponent(Scanner& in, Token& token) {
-    const char marker = in.peek();
-    if (marker != 'e' && marker != 'E') {
+void readExponent(Scanner& in, DecimalNumber& number) {
+    const std::size_t start = in.position();
+    if (!in.take('e') && !in.take('E')) {
         return;
     }
-    const std::size_t start = in.position();
-    in.advance();
-    std::string part = "e";
-    if (const char sign = in.peek(); sign == '+' || sign == '-') {
-        part += sign;
-        in.advance();
-    }
-    if (!in.takeDigits(part)) {
+    const bool negative = in.peek() == '-';
+    in.takeSign();
+    if (!isDigit(in.peek())) {
         in.rewind(start);
         return;
     }
-    token.text += part;
-}
-
-Token scanNumber(std::string_view text) {
-    Scanner in(text);
-    Token token;
-    readSign(in, token);
-    readMantissa(in, token);
-    if (token.hasDigits) {
-        readExponent(in, token);
+    std::int64_t power = 0;
+    while (isDigit(in.peek())) {
+        power = std::min(kExponentBound, power * 10 + (in.peek() - '0'));
+        in.take(in.peek());
     }
-    return token;
-}
-
-// Roughly where the leading significant digit stands (3 for "123.4e0", -1 for "0.05e0"): enough
-// to tell an overflow from an underflow when a double cannot hold the number.
-long decimalMagnitude(std::string_view mantissa, std::string_view exponent) {
-    const std::size_t stop = std::min(mantissa.find('.'), mantissa.size());
-    const std::size_t significant = mantissa.find_first_of("123456789");
-    long magnitude = 0;
-    if (significant == std::string_view::npos) {
-        return 0;
-    }
-    magnitude = significant < stop ? static_cast<long>(stop - significant)
-                                   : -static_cast<long>(significant - stop - 1);
-    // Any exponent beyond a million is out of a double's reach either way.
-    long power = 0;
-    for (const char c : exponent) {
-        if (isDigit(c) && power < 1'000'000) {
-            power = power * 10 + (c - '0');
-        }
-    }
-    return exponent.find('-') == std::string_view::npos ? magnitude + power : magnitude - power;
+    number.exponent += negative ? -power : power;
 }
 
 } // namespace
 
-double readLeadingNumber(std::string_view text) {
-    const Token token = scanNumber(text);
-    if (!token.hasDigits) {
+double DecimalNumber::toDouble() const {
+    if (digits.empty()) {
         return 0.0;
     }
+    const std::string text = digits + 'e' + std::to_string(exponent);
     double value = 0.0;
-    const char* first = token.text.data();
-    const char* last = first + token.text.size();
-    if (std::from_chars(first, last, value).ec == std::errc::result_out_of_range) {
-        const std::string_view whole = token.text;
-        const std::string_view mantissa = whole.substr(0, token.mantissaLength);
-        // Too small for a double is simply zero; too large, beyond any limit.
-        const bool tooLarge = decimalMagnitude(mantissa, whole.substr(token.mantissaLength)) > 0;
+    if (std::from_chars(text.data(), text.data() + text.size(), value).ec ==
+        std::errc::result_out_of_range) {
+        // The leading digit stands at 10^(size + exponent - 1): above 1 it overflowed.
+        const bool tooLarge = static_cast<std::int64_t>(digits.size()) + exponent > 0;
         value = tooLarge ? std::numeric_limits<double>::infinity() : 0.0;
     }
-    return token.negative ? -value : value;
+    return negative ? -value : value;
+}
+
+LeadingNumber readLeadingNumber(std::string_view text) {
+    Scanner in(text);
+    LeadingNumber read;
+    read.number.negative = in.peek() == '-';
+    in.takeSign();
+    if (!readMantissa(in, read.number)) {
+        return {};
+    }
+    readExponent(in, read.number);
+    read.found = true;
+    read.end = in.position();
+    if (read.number.digits.empty()) {
+        read.number = DecimalNumber{}; // zero has no sign and no scale
+    }
+    return read;
 }
 
 } // namespace zifrano

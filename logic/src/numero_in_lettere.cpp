@@ -1,7 +1,6 @@
 #include "zifrano/numero_in_lettere.h"
 
 #include "parole.h"
-#include "whole_words.h"
 
 #include <array>
 #include <cstdint>
@@ -10,9 +9,9 @@
 namespace zifrano {
 namespace {
 
-// The words of one group, in a block that a wording copies whole.
+// The words of a group from 0 to 999, put together when the program is compiled.
 struct GroupWords {
-    std::array<char, WordingBuffer::kBlock> text{};
+    std::array<char, 32> text{}; // the longest, "settecentosettantasette", has 23
     std::size_t size = 0;
 
     constexpr void append(std::string_view word) {
@@ -20,10 +19,11 @@ struct GroupWords {
             text.at(size++) = c;
         }
     }
-    constexpr void dropLast() { --size; }
+    constexpr void dropLastVowel() { --size; }
+    constexpr std::string_view view() const { return {text.data(), size}; }
 };
 
-constexpr GroupWords wordBelowThousand(std::int64_t group) {
+constexpr GroupWords wordGroup(std::int64_t group) {
     GroupWords s;
     std::int64_t rest = group;
     if (rest > 99) {
@@ -43,70 +43,63 @@ constexpr GroupWords wordBelowThousand(std::int64_t group) {
     rest -= 10 * tens;
     // The tens word loses its vowel before a vowel: ventuno, trentotto.
     if (rest == 1 || rest == 8) {
-        s.dropLast();
+        s.dropLastVowel();
     }
     s.append(parola(rest + 1));
     return s;
 }
 
-// The words of every group from 0 to 999, made from the number words when the program is
-// compiled: a wording is then a few block copies, whatever its length.
 constexpr std::array<GroupWords, 1000> kGroupWords = [] {
     std::array<GroupWords, 1000> table;
-    for (std::int64_t g = 1; g < 1000; ++g) {
-        table.at(static_cast<std::size_t>(g)) = wordBelowThousand(g);
+    for (std::int64_t g = 0; g < 1000; ++g) {
+        table.at(static_cast<std::size_t>(g)) = wordGroup(g);
     }
     return table;
 }();
 
-void appendGroup(WordingBuffer& out, std::int64_t group) {
-    const GroupWords& words = kGroupWords.at(static_cast<std::size_t>(group));
-    out.appendBlock(words.text.data(), words.size);
+std::string_view groupWords(std::int64_t group) {
+    return kGroupWords.at(static_cast<std::size_t>(group)).view();
 }
 
 // A count of millions or thousands (0 to 999) with its scale word: "unmilione" for one,
 // "duemilioni" for two, nothing for none.
-void appendScaled(WordingBuffer& out, std::int64_t count, std::string_view single,
-                  std::string_view many) {
+void appendScaled(std::string& s, std::int64_t count, std::string_view one, std::string_view many) {
     if (count == 1) {
-        out.append(single);
+        s += one;
     } else if (count > 1) {
-        appendGroup(out, count);
-        out.append(many);
+        s += groupWords(count);
+        s += many;
     }
 }
 
-void appendPositive(WordingBuffer& out, std::int64_t whole) {
-    const std::int64_t milliards = whole / 1'000'000'000;
-    const std::int64_t belowMilliard = whole % 1'000'000'000;
+// The words of a whole number of units above 0.
+void appendWhole(std::string& s, std::int64_t units) {
+    const std::int64_t milliards = units / 1'000'000'000;
     if (milliards == 1) {
-        out.append("unmiliardo");
+        s += "unmiliardo";
     } else if (milliards > 1) {
         // From a thousand milliards on, the count of milliards is worded by the same rules.
-        appendPositive(out, milliards);
-        out.append("miliardi");
+        appendWhole(s, milliards);
+        s += "miliardi";
     }
-    appendScaled(out, belowMilliard / 1'000'000, "unmilione", "milioni");
-    appendScaled(out, belowMilliard / 1'000 % 1'000, "mille", "mila");
-    appendGroup(out, belowMilliard % 1'000);
+    appendScaled(s, units / 1'000'000 % 1'000, "unmilione", "milioni");
+    appendScaled(s, units / 1'000 % 1'000, "mille", "mila");
+    s += groupWords(units % 1'000);
 }
 
 } // namespace
 
-void appendWholeUnits(WordingBuffer& out, std::int64_t whole) {
-    if (whole == 0) {
-        out.append("Zero");
-    } else if (whole > 0) {
-        appendPositive(out, whole);
-    }
-}
-
 std::string NumeroInLettere(Amount amount) {
-    WordingBuffer wording;
-    if (!isFractionAlone(amount)) {
-        appendWholeUnits(wording, amount.wholeUnits());
+    if (amount.tenThousandths == 0) {
+        return "Zero";
     }
-    return wording.str();
+    // A negative amount or a fraction alone has no whole units to word.
+    std::string s;
+    if (const std::int64_t units = amount.wholeUnits(); units > 0) {
+        s.reserve(kLongestWording);
+        appendWhole(s, units);
+    }
+    return s;
 }
 
 } // namespace zifrano

@@ -1,7 +1,8 @@
 #include "zifrano/wordings.h"
 
-#include "whole_words.h"
 #include "zifrano/amount.h"
+#include "zifrano/importo_in_lettere.h"
+#include "zifrano/numero_in_lettere.h"
 
 #include <algorithm>
 
@@ -13,18 +14,10 @@ std::optional<Wordings> wordingsFromFieldText(std::string_view fieldText) {
     if (!amount || amount->tenThousandths < 0) {
         return std::nullopt;
     }
-    // The same as ImportoInLettere and NumeroInLettere, with the words of the whole part made once.
-    WordingBuffer wording;
-    appendWholeUnits(wording, amount->wholeUnits());
-    std::string lire = isFractionAlone(*amount) ? std::string() : wording.str();
-    appendCents(wording, *amount);
-    return Wordings{wording.str(), std::move(lire)};
+    return Wordings{ImportoInLettere(*amount), NumeroInLettere(*amount)};
 }
 
 std::optional<Wordings> wordingsFromText(std::string_view typed) {
-    if (typed.find(',') == std::string_view::npos) {
-        return wordingsFromFieldText(typed);
-    }
     std::string asTyped(typed);
     std::replace(asTyped.begin(), asTyped.end(), ',', '.');
     return wordingsFromFieldText(asTyped);

@@ -1,103 +1,114 @@
+#include "wording_reader.h"
 #include "zifrano/numero_in_lettere.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <limits>
+#include <random>
 #include <string>
 
 namespace {
 
 using zifrano::Amount;
+using zifrano::testing::readWording;
 
 struct WordsCase {
-    std::int64_t units;
-    std::string words;
-};
-
-void PrintTo(const WordsCase& c, std::ostream* os) {
-    *os << c.units;
-}
-
-class NumeroInLettereOfWholeAmounts : public testing::TestWithParam<WordsCase> {};
-
-TEST_P(NumeroInLettereOfWholeAmounts, WritesTheWordsTogether) {
-    const WordsCase& c = GetParam();
-    EXPECT_EQ(zifrano::NumeroInLettere(Amount::fromUnits(c.units)), c.words) << c.units;
-}
-
-INSTANTIATE_TEST_SUITE_P(Units, NumeroInLettereOfWholeAmounts,
-                         testing::Values(WordsCase{0, "Zero"}, WordsCase{1, "uno"},
-                                         WordsCase{17, "diciassette"}, WordsCase{20, "venti"},
-                                         WordsCase{21, "ventuno"}, WordsCase{23, "ventitre"},
-                                         WordsCase{28, "ventotto"}, WordsCase{31, "trentuno"},
-                                         WordsCase{38, "trentotto"}, WordsCase{99, "novantanove"}));
-
-INSTANTIATE_TEST_SUITE_P(Hundreds, NumeroInLettereOfWholeAmounts,
-                         testing::Values(WordsCase{100, "cento"}, WordsCase{101, "centouno"},
-                                         WordsCase{108, "centootto"}, WordsCase{111, "centoundici"},
-                                         WordsCase{121, "centoventuno"},
-                                         WordsCase{180, "centoottanta"}, WordsCase{200, "duecento"},
-                                         WordsCase{999, "novecentonovantanove"}));
-
-INSTANTIATE_TEST_SUITE_P(Thousands, NumeroInLettereOfWholeAmounts,
-                         testing::Values(WordsCase{1000, "mille"}, WordsCase{1001, "milleuno"},
-                                         WordsCase{1021, "milleventuno"},
-                                         WordsCase{2000, "duemila"},
-                                         WordsCase{21000, "ventunomila"},
-                                         WordsCase{100000, "centomila"},
-                                         WordsCase{101000, "centounomila"}));
-
-INSTANTIATE_TEST_SUITE_P(
-    MillionsAndMilliards, NumeroInLettereOfWholeAmounts,
-    testing::Values(WordsCase{1000000, "unmilione"}, WordsCase{1000001, "unmilioneuno"},
-                    WordsCase{1001000, "unmilionemille"}, WordsCase{1100000, "unmilionecentomila"},
-                    WordsCase{2000000, "duemilioni"}, WordsCase{21000000, "ventunomilioni"},
-                    WordsCase{1000000000, "unmiliardo"},
-                    WordsCase{1001000000, "unmiliardounmilione"},
-                    WordsCase{2500000000, "duemiliardicinquecentomilioni"},
-                    WordsCase{999999999999,
-                              "novecentonovantanovemiliardinovecentonovantanovemilioni"
-                              "novecentonovantanovemilanovecentonovantanove"}));
-
-// From a thousand milliards on, the milliards count is worded by the same rules.
-INSTANTIATE_TEST_SUITE_P(
-    BeyondTwelveNines, NumeroInLettereOfWholeAmounts,
-    testing::Values(WordsCase{1000000000000, "millemiliardi"},
-                    WordsCase{1000000000001, "millemiliardiuno"},
-                    WordsCase{2500000000000, "duemilacinquecentomiliardi"},
-                    WordsCase{21000000000000, "ventunomilamiliardi"},
-                    WordsCase{1001000000000, "milleunomiliardi"},
-                    WordsCase{922337203685477, "novecentoventiduemilatrecentotrentasettemiliardi"
-                                               "duecentotremilioniseicentoottantacinquemila"
-                                               "quattrocentosettantasette"}));
-
-struct FractionCase {
     std::int64_t tenThousandths;
     std::string words;
 };
 
-void PrintTo(const FractionCase& c, std::ostream* os) {
+void PrintTo(const WordsCase& c, std::ostream* os) {
     *os << c.tenThousandths;
 }
 
-class NumeroInLettereOfAnyAmount : public testing::TestWithParam<FractionCase> {};
+class NumeroInLettere : public testing::TestWithParam<WordsCase> {};
 
-TEST_P(NumeroInLettereOfAnyAmount, IgnoresTheFractionAndWordsNothingBelowOne) {
-    const FractionCase& c = GetParam();
-    EXPECT_EQ(zifrano::NumeroInLettere(Amount{c.tenThousandths}), c.words) << c.tenThousandths;
+TEST_P(NumeroInLettere, WritesTheWordsTogether) {
+    EXPECT_EQ(zifrano::NumeroInLettere(Amount{GetParam().tenThousandths}), GetParam().words);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, NumeroInLettereOfAnyAmount,
-                         testing::Values(FractionCase{1234500, "centoventitre"},
-                                         FractionCase{19999, "uno"}, FractionCase{5000, ""},
-                                         FractionCase{1, ""}, FractionCase{-50000, ""},
-                                         FractionCase{-1, ""},
-                                         FractionCase{std::numeric_limits<std::int64_t>::min(), ""},
-                                         FractionCase{9999999999999999,
-                                                      "novecentonovantanovemiliardi"
-                                                      "novecentonovantanovemilioni"
-                                                      "novecentonovantanovemila"
-                                                      "novecentonovantanove"}));
+constexpr std::int64_t kUnit = Amount::kScale;
+
+// Readable spellings, since a round trip cannot catch writer and reader wrong the same way.
+INSTANTIATE_TEST_SUITE_P(
+    Spellings, NumeroInLettere,
+    testing::Values(
+        WordsCase{0, "Zero"}, WordsCase{17 * kUnit, "diciassette"},
+        WordsCase{21 * kUnit, "ventuno"}, WordsCase{23 * kUnit, "ventitre"},
+        WordsCase{38 * kUnit, "trentotto"}, WordsCase{101 * kUnit, "centouno"},
+        WordsCase{108 * kUnit, "centootto"}, WordsCase{180 * kUnit, "centoottanta"},
+        WordsCase{1001 * kUnit, "milleuno"}, WordsCase{21000 * kUnit, "ventunomila"},
+        WordsCase{101000 * kUnit, "centounomila"}, WordsCase{1001000 * kUnit, "unmilionemille"},
+        WordsCase{1001000000 * kUnit, "unmiliardounmilione"},
+        WordsCase{2500000000 * kUnit, "duemiliardicinquecentomilioni"},
+        // From a thousand milliards on, the milliards count is worded by the same rules.
+        WordsCase{1000000000000 * kUnit, "millemiliardi"},
+        WordsCase{21000000000000 * kUnit, "ventunomilamiliardi"},
+        // The fraction never reaches the words; below one there are none, but for 0 itself.
+        WordsCase{1234500, "centoventitre"}, WordsCase{19999, "uno"}, WordsCase{5000, ""},
+        WordsCase{-1, ""}, WordsCase{std::numeric_limits<std::int64_t>::min(), ""}));
+
+// The reader must refuse near misses, or a round trip could hide a wrong word.
+TEST(WordingReader, RefusesNearMisses) {
+    for (const char* wrong : {"",
+                              "zero",
+                              "ventiuno",
+                              "ventotto ",
+                              "vent",
+                              "ventiotto",
+                              "trentaotto",
+                              "unocento",
+                              "centocento",
+                              "unomila",
+                              "unomille",
+                              "duemille",
+                              "milamila",
+                              "unomilioni",
+                              "unmilionemilioni",
+                              "diecicentomiliardi",
+                              "unmiliardi",
+                              "unomiliardi",
+                              "milionidue",
+                              "mila",
+                              "milleunmilione",
+                              "ventitré",
+                              "duecentozero",
+                              "centoeuno",
+                              "venti tre"}) {
+        EXPECT_FALSE(readWording(wrong)) << wrong;
+    }
+}
+
+void expectRoundTrip(std::int64_t units) {
+    const std::string words = zifrano::NumeroInLettere(Amount::fromUnits(units));
+    ASSERT_EQ(readWording(words), units) << words;
+}
+
+TEST(NumeroInLettereRoundTrip, EveryAmountBelowAMillion) {
+    for (std::int64_t n = 0; n < 1'000'000; ++n) {
+        expectRoundTrip(n);
+    }
+}
+
+TEST(NumeroInLettereRoundTrip, EveryGroupValueAtEveryScale) {
+    for (std::int64_t scale : {1LL, 1'000LL, 1'000'000LL, 1'000'000'000LL}) {
+        for (std::int64_t group = 1; group < 1000; ++group) {
+            for (std::int64_t below : {0LL, 1LL, 21'021'021'021LL, 999'999'999'999LL}) {
+                expectRoundTrip(group * scale + below % scale);
+            }
+        }
+    }
+}
+
+TEST(NumeroInLettereRoundTrip, RandomAmountsUpToTheTypesLimit) {
+    std::mt19937_64 random(20261206);
+    std::uniform_int_distribution<std::int64_t> pick(1, 922'337'203'685'477);
+    std::uniform_int_distribution<std::int64_t> pickSmall(1, 999'999'999'999);
+    for (int i = 0; i < 200'000; ++i) {
+        expectRoundTrip(pick(random));
+        expectRoundTrip(pickSmall(random));
+    }
+}
 
 } // namespace

@@ -1,4 +1,3 @@
-#include "event_loop.h"
 #include "qt_platform.h"
 
 #include <QAbstractButton>
@@ -11,65 +10,48 @@
 #include <QTimer>
 #include <QUrl>
 
-// Catches what the desktop would be asked to open.
-class UrlCatcher : public QObject {
-    Q_OBJECT
-
-public:
-    QList<QUrl> opened;
-
-public Q_SLOTS:
-    void open(const QUrl& url) { opened << url; }
-};
-
 class QtPlatformTest : public QObject {
     Q_OBJECT
 
+public Q_SLOTS:
+    // Catches what the desktop would be asked to open.
+    void open(const QUrl& url) { m_opened << url; }
+
 private:
     zifrano::ui::QtPlatform m_platform;
-    UrlCatcher m_catcher;
+    QList<QUrl> m_opened;
+    const QStringList kSchemes{"mailto", "http", "https", "file", "ftp"};
 
 private Q_SLOTS:
     void initTestCase() {
-        for (const char* scheme : {"mailto", "http", "https", "file", "ftp"}) {
-            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &m_catcher, "open");
+        for (const QString& scheme : kSchemes) {
+            QDesktopServices::setUrlHandler(scheme, this, "open");
+        }
+    }
+    void cleanupTestCase() {
+        for (const QString& scheme : kSchemes) {
+            QDesktopServices::unsetUrlHandler(scheme);
         }
     }
 
-    void clipboardHoldsExactlyTheText() {
+    void clipboardAndMessageBox() {
         QGuiApplication::clipboard()->setText(QStringLiteral("prima"));
         m_platform.clearClipboard();
         QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
-        m_platform.setClipboardText(QStringLiteral("centoventitre / 00"));
-        const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-        QCOMPARE(data->text(), QStringLiteral("centoventitre / 00"));
-        QCOMPARE(data->formats(), QStringList({"text/plain"}));
-    }
-
-    void messageBoxHasTheTitleOneOkButtonAndNoIcon() {
-        QString title, text;
-        QMessageBox::Icon icon = QMessageBox::Warning;
-        QList<QAbstractButton*> buttons;
-        Qt::WindowModality modality = Qt::NonModal;
+        m_platform.setClipboardText(QStringLiteral("uno / 00"));
+        QCOMPARE(QGuiApplication::clipboard()->mimeData()->formats(), QStringList({"text/plain"}));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("uno / 00"));
         // The box is modal: look at it and close it from inside its own event loop.
-        QTimer::singleShot(0, this, [&] {
+        QStringList seen;
+        QTimer::singleShot(0, this, [&seen] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box) {
-                return;
-            }
-            title = box->windowTitle();
-            text = box->text();
-            icon = box->icon();
-            buttons = box->buttons();
-            modality = box->windowModality();
+            seen << box->windowTitle() << box->text() << QString::number(box->icon())
+                 << QString::number(box->buttons().size());
             box->button(QMessageBox::Ok)->click();
         });
         m_platform.showMessage(QStringLiteral("Il testo ' uno / 00 ' ..."));
-        QCOMPARE(title, QStringLiteral("ZIFRANO"));
-        QCOMPARE(text, QStringLiteral("Il testo ' uno / 00 ' ..."));
-        QCOMPARE(icon, QMessageBox::NoIcon);
-        QCOMPARE(buttons.size(), 1);
-        QCOMPARE(modality, Qt::ApplicationModal);
+        QCOMPARE(seen, QStringList({"ZIFRANO", "Il testo ' uno / 00 ' ...",
+                                    QString::number(QMessageBox::NoIcon), "1"}));
     }
 
     void launchOpensOnlyTheAddress_data() {
@@ -77,10 +59,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("opened");
         QTest::newRow("mail") << "start mailto:autore@zifrano.example"
                               << "mailto:autore@zifrano.example";
-        QTest::newRow("web page") << "start https://zifrano.example/"
-                                  << "https://zifrano.example/";
-        QTest::newRow("plain web") << "start http://zifrano.example/a?b=c"
-                                   << "http://zifrano.example/a?b=c";
+        QTest::newRow("web page") << "start http://zifrano.example/a?b=c"
+                                  << "http://zifrano.example/a?b=c";
         QTest::newRow("local file refused") << "start file:///etc/passwd"
                                             << "";
         QTest::newRow("other scheme refused") << "start ftp://zifrano.example/"
@@ -93,18 +73,16 @@ private Q_SLOTS:
     void launchOpensOnlyTheAddress() {
         QFETCH(QString, commandLine);
         QFETCH(QString, opened);
-        m_catcher.opened.clear();
+        m_opened.clear();
         m_platform.launch(commandLine);
-        if (opened.isEmpty()) {
-            QVERIFY(m_catcher.opened.isEmpty());
-        } else {
-            QCOMPARE(m_catcher.opened, QList<QUrl>({QUrl(opened)}));
-        }
+        QCOMPARE(m_opened, opened.isEmpty() ? QList<QUrl>() : QList<QUrl>({QUrl(opened)}));
     }
 
     void endProgramLeavesTheEventLoop() {
         QTimer::singleShot(0, this, [this] { m_platform.endProgram(); });
-        QCOMPARE(zifrano::testing::runEventLoopAtMost(5000), 0);
+        // Should nothing end the loop, the guard ends it with 1 and the test fails.
+        QTimer::singleShot(5000, this, [] { QCoreApplication::exit(1); });
+        QCOMPARE(QCoreApplication::exec(), 0);
     }
 };
 

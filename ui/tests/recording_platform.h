@@ -2,45 +2,26 @@
 
 #include "platform.h"
 
-#include <QString>
 #include <QStringList>
 
 namespace zifrano::testing {
 
-// Stands in for the desktop: remembers every request, answers at once, never blocks.
+// Stands in for the desktop: records each request as "what" or "what: text", answers at once.
 class RecordingPlatform final : public ui::Platform {
 public:
-    void clearClipboard() override {
-        calls << QStringLiteral("clearClipboard");
-        clipboard.clear();
-    }
-    void setClipboardText(const QString& text) override {
-        calls << QStringLiteral("setClipboardText");
-        clipboard = text;
-    }
-    void showMessage(const QString& prompt) override {
-        calls << QStringLiteral("showMessage");
-        messages << prompt;
-    }
-    void beep() override {
-        calls << QStringLiteral("beep");
-        ++beeps;
-    }
-    void launch(const QString& commandLine) override {
-        calls << QStringLiteral("launch");
-        launched << commandLine;
-    }
-    void endProgram() override {
-        calls << QStringLiteral("endProgram");
-        ++ends;
-    }
+    void clearClipboard() override { calls << QStringLiteral("clearClipboard"); }
+    void setClipboardText(const QString& text) override { record("setClipboardText", text); }
+    void showMessage(const QString& prompt) override { record("showMessage", prompt); }
+    void beep() override { calls << QStringLiteral("beep"); }
+    void launch(const QString& commandLine) override { record("launch", commandLine); }
+    void endProgram() override { calls << QStringLiteral("endProgram"); }
 
     QStringList calls;
-    QString clipboard;
-    QStringList messages;
-    QStringList launched;
-    int beeps = 0;
-    int ends = 0;
+
+private:
+    void record(const char* what, const QString& text) {
+        calls << QString::fromLatin1(what) + QStringLiteral(": ") + text;
+    }
 };
 
 } // namespace zifrano::testing

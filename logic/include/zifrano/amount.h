@@ -1,6 +1,9 @@
 #pragma once
 
+#include "zifrano/number_reader.h"
+
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string_view>
 
@@ -26,15 +29,22 @@ struct Amount {
         return rest < 0 ? rest + kScale : rest;
     }
 
+    /// The whole part as an amount. The floor of the very lowest amounts lies below the type's
+    /// range; they give the lowest whole amount instead, which has the same (empty) words.
+    constexpr Amount wholePart() const {
+        constexpr std::int64_t kLowest = std::numeric_limits<std::int64_t>::min() / kScale;
+        return fromUnits(wholeUnits() < kLowest ? kLowest : wholeUnits());
+    }
+
     friend constexpr bool operator==(Amount, Amount) = default;
 };
 
-/// Converts a number to an amount, rounding to the nearest ten-thousandth with ties to even.
-/// Returns nothing when the result does not fit the amount type.
-std::optional<Amount> amountFromNumber(double number);
+/// The amount a number is worth, rounded to the nearest ten-thousandth with ties to even, with
+/// no rounding error on the way. Returns nothing when it does not fit the amount type.
+std::optional<Amount> amountFromNumber(const DecimalNumber& number);
 
 /// Reads the leading number of `text` (see readLeadingNumber) as an amount.
-/// Returns nothing when the number does not fit a double or the amount type.
+/// Returns nothing when the number does not fit the amount type.
 std::optional<Amount> textToAmount(std::string_view text);
 
 } // namespace zifrano

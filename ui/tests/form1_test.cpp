@@ -1,0 +1,260 @@
+#include "author.h"
+#include "form1.h"
+#include "messages.h"
+#include "recording_platform.h"
+#include "shrinking_label.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QTest>
+
+#include <map>
+#include <memory>
+
+using zifrano::testing::RecordingPlatform;
+using zifrano::ui::Form1;
+
+namespace {
+
+// Keys that type no character, written into a typing script as these control characters.
+const std::string kSelectAll = "\x01", kPaste = "\x16", kHome = "\x02", kDelete = "\x7f",
+                  kKeypadComma = "\x0c";
+
+struct TypingCase {
+    const char* name;
+    std::string start, keys, text, euro, lire;
+    int beeps;
+};
+
+const std::string kNines = "novecentonovantanove";
+const std::string kThirteenNines =
+    "novemila" + kNines + "miliardi" + kNines + "milioni" + kNines + "mila" + kNines;
+const char* const kOut = "Importo fuori limite";
+
+const TypingCase kTyping[] = {
+    {"typed comma is a full stop", "", "12,5", "12.5", "dodici / 50", "dodici", 0},
+    {"keypad comma too", "", "7" + kKeypadComma + "25", "7.25", "sette / 25", "sette", 0},
+    {"pasted comma stays a comma", "", kPaste, "12,50", "dodici / 00", "dodici", 0},
+    {"all deleted", "123", kSelectAll + kDelete, "", "Zero / 00", "Zero", 0},
+    {"fraction alone", "", "0.5", "0.5", "Zero / 50", "", 0},
+    {"negative", "", "-5", "-5", kOut, kOut, 0},
+    {"too large", "", "1e20", "1e20", kOut, kOut, 0},
+    // The limit: above twelve nines, keys that would add text are refused with a beep.
+    {"at the limit a digit goes in", "999999999999", "9", "9999999999999", kThirteenNines + " / 00",
+     kThirteenNines, 0},
+    {"above it typed keys beep", "1000000000000", "5,x", "1000000000000", "millemiliardi / 00",
+     "millemiliardi", 3},
+    {"above it a paste beeps", "1000000000000", kPaste, "1000000000000", "millemiliardi / 00",
+     "millemiliardi", 1},
+    {"above it Backspace works", "1000000000000", "\b", "100000000000", "centomiliardi / 00",
+     "centomiliardi", 0},
+    {"above it Home and Delete work", "2000000000000", kHome + kDelete, "000000000000", "Zero / 00",
+     "Zero", 0},
+    {"too large for a double is above it", "1e400", "1", "1e400", kOut, kOut, 1},
+    {"a huge negative is not", "-1e400", "1", "-1e4001", kOut, kOut, 0},
+};
+
+void type(QWidget* field, const std::string& keys) {
+    const std::map<char, QKeyCombination> special{
+        {kSelectAll[0], Qt::CTRL | Qt::Key_A},
+        {kPaste[0], Qt::CTRL | Qt::Key_V},
+        {kHome[0], Qt::Key_Home},
+        {kDelete[0], Qt::Key_Delete},
+        {'\b', Qt::Key_Backspace},
+        {kKeypadComma[0], Qt::KeypadModifier | Qt::Key_Comma}};
+    for (const char c : keys) {
+        const auto key = special.find(c);
+        if (key == special.end()) {
+            QTest::keyClick(field, c);
+        } else {
+            QTest::keyClick(field, key->second.key(), key->second.keyboardModifiers());
+        }
+    }
+}
+
+} // namespace
+
+class Form1Test : public QObject {
+    Q_OBJECT
+
+private:
+    template <typename T = QWidget> T* control(const char* name) const {
+        auto* found = m_window->findChild<T*>(QString::fromLatin1(name));
+        if (!found) {
+            qFatal("no control %s", name);
+        }
+        return found;
+    }
+    QLineEdit* field() const { return control<QLineEdit>("Text1"); }
+    QString accessibleName(const char* name) const {
+        return QAccessible::queryAccessibleInterface(control(name))->text(QAccessible::Name);
+    }
+    // Presses a button or triggers a menu entry, as the user would.
+    void activate(const char* name) {
+        if (auto* entry = m_window->findChild<QAction*>(QString::fromLatin1(name))) {
+            entry->trigger();
+        } else {
+            QTest::mouseClick(control(name), Qt::LeftButton);
+        }
+    }
+    void startWith(const QString& text) {
+        field()->setText(text);
+        field()->setFocus();
+        field()->end(false);
+    }
+
+    std::unique_ptr<RecordingPlatform> m_platform;
+    std::unique_ptr<Form1> m_window;
+
+private Q_SLOTS:
+    void init() {
+        m_platform = std::make_unique<RecordingPlatform>();
+        m_window = std::make_unique<Form1>(*m_platform);
+        m_window->move(200, 150);
+        m_window->show();
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    }
+
+    void typing_data() {
+        QTest::addColumn<int>("row");
+        for (int row = 0; row < int(std::size(kTyping)); ++row) {
+            QTest::newRow(kTyping[row].name) << row;
+        }
+    }
+    void typing() {
+        QFETCH(int, row);
+        const TypingCase& c = kTyping[row];
+        QGuiApplication::clipboard()->setText(QStringLiteral("12,50"));
+        startWith(QString::fromStdString(c.start));
+        type(field(), c.keys);
+        const QString euro = QString::fromStdString(c.euro);
+        const QString lire = QString::fromStdString(c.lire);
+        QCOMPARE(field()->text(), QString::fromStdString(c.text));
+        QCOMPARE(control<QLabel>("Label1")->text(), euro);
+        QCOMPARE(control<QLabel>("Label3")->text(), lire);
+        QCOMPARE(accessibleName("Label1"), "Importo in lettere in euro: " + euro);
+        QCOMPARE(accessibleName("Label3"), "Importo intero in lettere: " + lire);
+        QCOMPARE(m_platform->calls, QStringList(c.beeps, QStringLiteral("beep")));
+    }
+
+    void showingAndClicksSelectTheWholeText() {
+        QCOMPARE(m_window->pos(), QPoint(0, 0));
+        QCOMPARE(field()->selectedText(), QStringLiteral("123"));
+        QCOMPARE(QApplication::focusWidget(), field());
+        QCOMPARE(accessibleName("Text1"), QStringLiteral("Importo"));
+        // Clicks into the field or on the background select its whole text.
+        startWith(QStringLiteral("4567"));
+        QTest::mouseClick(field(), Qt::LeftButton, {}, QPoint(20, 10));
+        QCOMPARE(field()->selectedText(), QStringLiteral("4567"));
+        control("Command2")->setFocus();
+        QTest::mouseClick(control("Label2"), Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), control("Command2"));
+        field()->deselect();
+        QTest::mouseClick(m_window->centralWidget(), Qt::LeftButton, {}, QPoint(2, 100));
+        QCOMPARE(QApplication::focusWidget(), field());
+        QCOMPARE(field()->selectedText(), QStringLiteral("4567"));
+        // Only the first showing moves the window.
+        m_window->move(120, 80);
+        m_window->hide();
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        QCOMPARE(m_window->pos(), QPoint(120, 80));
+    }
+
+    void eachCopyButtonShowsItsNoticeOnce() {
+        QTest::keyClick(m_window.get(), Qt::Key_C, Qt::AltModifier); // the access key
+        QTRY_COMPARE(m_platform->calls.size(), 3); // an access key clicks after a short delay
+        type(field(), "0.5");
+        activate("Command4");
+        type(field(), "7");
+        activate("Command1");
+        activate("Command4");
+        using zifrano::ui::copyNotice;
+        QCOMPARE(m_platform->calls,
+                 QStringList({"clearClipboard", "setClipboardText: centoventitre / 00",
+                              "showMessage: " + copyNotice(QStringLiteral("centoventitre / 00")),
+                              "clearClipboard",
+                              "setClipboardText: ", "showMessage: " + copyNotice(QString()),
+                              "clearClipboard", "setClipboardText: sette / 00", "clearClipboard",
+                              "setClipboardText: sette"}));
+        QVERIFY(copyNotice(QString()).startsWith(QStringLiteral("Il testo '  ' è stato copiato")));
+        // Back in the field, ready for the next amount.
+        QCOMPARE(QApplication::focusWidget(), field());
+        QCOMPARE(field()->selectedText(), QStringLiteral("7"));
+    }
+
+    void commands_data() {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("call");
+        const QString web = QStringLiteral("launch: start ") + zifrano::author::kWebPage;
+        const QString about = QStringLiteral("showMessage: 'ZIFRANO' ") + zifrano::author::kCredit +
+                              ", converte i numeri digitati in una stringa di caratteri "
+                              "utilizzabile ad esempio per assegni, bolle, fatture ecc.  - " +
+                              zifrano::author::kEmail + " - " + zifrano::author::kWebPage;
+        QTest::newRow("about button") << "Command3" << about;
+        QTest::newRow("about entry") << "MenuInfo" << about;
+        QTest::newRow("exit button") << "Command2"
+                                     << "endProgram";
+        QTest::newRow("exit entry") << "MenuEsci"
+                                    << "endProgram";
+        QTest::newRow("mail entry")
+            << "MenuMail" << QStringLiteral("launch: start mailto:") + zifrano::author::kEmail;
+        QTest::newRow("web entry") << "MenuPHP" << web;
+        QTest::newRow("logo") << "Picture1" << web;
+    }
+    void commands() {
+        QFETCH(QString, source);
+        QFETCH(QString, call);
+        m_window->move(300, 200);
+        activate(qPrintable(source));
+        QCOMPARE(m_platform->calls, QStringList{call});
+        // The about box sends the window back to the corner.
+        QCOMPARE(m_window->pos() == QPoint(0, 0), call.startsWith(QStringLiteral("showMessage")));
+    }
+
+    void everyCaptionFits() {
+        for (const auto* button : m_window->findChildren<QPushButton*>()) {
+            const int frame = button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+            const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin);
+            const QSize text = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
+            QVERIFY2(text.width() + margin + 2 * frame <= button->width() &&
+                         text.height() + 2 * frame <= button->height(),
+                     qPrintable(button->objectName()));
+        }
+        for (const auto* label : m_window->centralWidget()->findChildren<QLabel*>()) {
+            const QSize text = label->fontMetrics().size(0, label->text());
+            QVERIFY2(text.width() <= label->contentsRect().width() &&
+                         text.height() <= label->contentsRect().height(),
+                     qPrintable(label->objectName()));
+        }
+        QCOMPARE(control("Picture1")->size(), QSize(120, 29));
+        QVERIFY(!m_window->windowIcon().availableSizes().isEmpty());
+    }
+
+    void aLongWordingShrinksToFitAndAShortOneGrowsBack() {
+        const double usual = control("Label1")->font().pointSizeF();
+        startWith(QStringLiteral("999999999999.99"));
+        for (const char* name : {"Label1", "Label3"}) {
+            const auto* label = control<QLabel>(name);
+            QVERIFY(label->text().startsWith(QString::fromStdString(kNines + "miliardi")));
+            QVERIFY(label->font().pointSizeF() < usual);
+            QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <=
+                    label->contentsRect().width());
+        }
+        auto* label = control<zifrano::ui::ShrinkingLabel>("Label3");
+        label->showText(QString(400, QLatin1Char('m')));
+        QCOMPARE(label->font().pointSizeF(), zifrano::ui::ShrinkingLabel::kSmallestPointSize);
+        startWith(QStringLiteral("1"));
+        QCOMPARE(label->font().pointSizeF(), usual);
+    }
+};
+
+QTEST_MAIN(Form1Test)
+#include "form1_test.moc"
