@@ -18,34 +18,52 @@ struct AmountCase {
 };
 
 void PrintTo(const AmountCase& c, std::ostream* os) {
-    *os << '"' << c.text << '"';
+    *os << '"' << c.text.substr(0, 40) << '"';
 }
 
 class TextToAmount : public testing::TestWithParam<AmountCase> {};
 
-TEST_P(TextToAmount, ScalesToTenThousandthsRoundingHalfToEven) {
-    const AmountCase& c = GetParam();
-    const std::optional<Amount> amount = zifrano::textToAmount(c.text);
-    EXPECT_EQ(amount ? std::optional(amount->tenThousandths) : std::nullopt, c.tenThousandths);
+TEST_P(TextToAmount, ReadsTheLeadingNumberRoundingHalfToEven) {
+    const std::optional<Amount> amount = zifrano::textToAmount(GetParam().text);
+    EXPECT_EQ(amount ? std::optional(amount->tenThousandths) : std::nullopt,
+              GetParam().tenThousandths);
 }
 
+constexpr auto kMax = std::numeric_limits<std::int64_t>::max();
+const std::string kManyZeros(1'500'000, '0');
+
 INSTANTIATE_TEST_SUITE_P(
-    Cases, TextToAmount,
+    Reading, TextToAmount,
     testing::Values(
-        AmountCase{"123", 1230000}, AmountCase{"123.456", 1234560}, AmountCase{"abc", 0},
-        AmountCase{"-5.25", -52500}, AmountCase{"0.05e2", 50000},
+        // No number at the start reads as zero; reading stops at what cannot continue it.
+        AmountCase{"", 0}, AmountCase{"-", 0}, AmountCase{"--5", 0}, AmountCase{"e5", 0},
+        AmountCase{".e3", 0}, AmountCase{"0x10", 0}, AmountCase{"12abc", 120000},
+        AmountCase{"1.000.000", 10000}, AmountCase{"12,50", 120000}, AmountCase{"5-3", 50000},
+        AmountCase{"1\r2", 10000}, AmountCase{"+7", 70000}, AmountCase{".5", 5000},
+        AmountCase{"5.", 50000}, AmountCase{"007.0900", 70900}, AmountCase{"90", 900000},
+        // Blanks, tabs and line feeds are passed over anywhere in the number.
+        AmountCase{" \t\n1 000 000", 10'000'000'000}, AmountCase{"- 0 . 5", -5000},
+        AmountCase{"1e 3", 10'000'000},
+        // Exponents count only with digits after them, and may be of any length.
+        AmountCase{"2E+2", 2'000'000}, AmountCase{"1e-2", 100}, AmountCase{"1e", 10000},
+        AmountCase{"1e+x", 10000}, AmountCase{"0.05e2", 50000},
+        AmountCase{"1e00000000000000000000000000003", 10'000'000},
+        AmountCase{"1e99999999999999999999", std::nullopt}, AmountCase{"1e-400", 0},
+        AmountCase{"0." + kManyZeros + "1e10000000", std::nullopt},
+        AmountCase{"1" + kManyZeros + "e-10000000", 0}));
+
+INSTANTIATE_TEST_SUITE_P(
+    Rounding, TextToAmount,
+    testing::Values(
         // Ties at the fifth decimal go to the even ten-thousandth; anything above a tie goes up.
         AmountCase{"0.00125", 12}, AmountCase{"0.00135", 14}, AmountCase{"0.00005", 0},
         AmountCase{"0.000050000001", 1}, AmountCase{"-0.00025", -2}, AmountCase{"0.00004999", 0},
-        AmountCase{"1.99999", 20000},
+        AmountCase{"1.99999", 20000}, AmountCase{"9.99995", 100000},
         // Exact however large, up to the type's limit of 2^63 - 1 ten-thousandths.
-        AmountCase{"14411518807589", 144115188075890000},
-        AmountCase{"100000000000001", 1000000000000010000},
-        AmountCase{"922337203685477.5807", std::numeric_limits<std::int64_t>::max()},
+        AmountCase{"14411518807589", 144115188075890000}, AmountCase{"922337203685477.5807", kMax},
         AmountCase{"922337203685477.58075", std::nullopt},
-        AmountCase{"-922337203685477.5808", std::numeric_limits<std::int64_t>::min()},
-        AmountCase{"-922337203685477.5809", std::nullopt}, AmountCase{"1e20", std::nullopt},
-        AmountCase{"1e400", std::nullopt}, AmountCase{"1e-400", 0}));
+        AmountCase{"-922337203685477.5808", -kMax - 1},
+        AmountCase{"-922337203685477.5809", std::nullopt}, AmountCase{"1e19", std::nullopt}));
 
 // An exact reference made with integer arithmetic on the digits of the text.
 std::int64_t referenceTenThousandths(std::int64_t whole, const std::string& decimals) {
@@ -54,11 +72,8 @@ std::int64_t referenceTenThousandths(std::int64_t whole, const std::string& deci
         count = count * 10 + (i < decimals.size() ? decimals[i] - '0' : 0);
     }
     const std::string rest = decimals.size() > 4 ? decimals.substr(4) : "";
-    const bool tie = !rest.empty() && rest[0] == '5' && rest.find_first_not_of('0', 1) == rest.npos;
-    if ((!rest.empty() && rest > "5" && !tie) || (tie && count % 2 != 0)) {
-        ++count;
-    }
-    return count;
+    const bool tie = rest.starts_with('5') && rest.find_first_not_of('0', 1) == std::string::npos;
+    return count + ((rest > "5" && !tie) || (tie && count % 2 != 0) ? 1 : 0);
 }
 
 TEST(TextToAmount, IsExactFromTwelveNinesToTheTypesLimit) {
@@ -71,23 +86,36 @@ TEST(TextToAmount, IsExactFromTwelveNinesToTheTypesLimit) {
         for (int places = i % 8; places > 0; --places) {
             decimals += static_cast<char>('0' + pickDigit(random));
         }
-        const std::string text = std::to_string(whole) + (decimals.empty() ? "" : "." + decimals);
+        const std::string text = std::to_string(whole) + "." + decimals;
         ASSERT_EQ(zifrano::textToAmount(text), Amount{referenceTenThousandths(whole, decimals)})
             << text;
     }
 }
 
+// The window's limit test reads the number as a double.
+TEST(DecimalNumber, BecomesTheNearestDouble) {
+    const auto toDouble = [](const char* text) {
+        return zifrano::readLeadingNumber(text).number.toDouble();
+    };
+    constexpr double kInfinity = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(toDouble("-5.25"), -5.25);
+    EXPECT_EQ(toDouble("0.0305e2"), 3.05);
+    EXPECT_EQ(toDouble("abc"), 0.0);
+    EXPECT_EQ(toDouble("9e400"), kInfinity);
+    EXPECT_EQ(toDouble("-0.5e309"), -kInfinity);
+    EXPECT_EQ(toDouble("100e-330"), 0.0);
+    EXPECT_EQ(toDouble(("0." + kManyZeros + "1e10000000").c_str()), kInfinity);
+}
+
 // The whole part is a floor and the fraction never negative, to the ends of the type.
 TEST(Amount, SplitsIntoWholePartAndFraction) {
-    constexpr auto kMin = std::numeric_limits<std::int64_t>::min();
-    constexpr auto kMax = std::numeric_limits<std::int64_t>::max();
     EXPECT_EQ(Amount{-52500}.wholePart(), Amount::fromUnits(-6));
     EXPECT_EQ(Amount{-52500}.fraction(), 7500);
-    EXPECT_EQ(Amount{kMin}.wholeUnits(), -922337203685478);
-    EXPECT_EQ(Amount{kMin}.fraction(), 4192);
-    EXPECT_LT(Amount{kMin}.wholePart().tenThousandths, 0);
+    EXPECT_EQ(Amount{-kMax - 1}.fraction(), 4192);
+    EXPECT_LT(Amount{-kMax - 1}.wholePart().tenThousandths, 0);
     EXPECT_EQ(Amount{kMax}.wholePart(), Amount::fromUnits(922337203685477));
     EXPECT_EQ(Amount{kMax}.fraction(), 5807);
+    EXPECT_EQ(Amount{50000}.fraction(), 0);
 }
 
 } // namespace
