@@ -1,5 +1,7 @@
 #include "amount_lines.h"
 
+#include "line_reader.h"
+
 #include "zifrano/wordings.h"
 
 #include <istream>
@@ -8,37 +10,54 @@
 
 namespace zifrano::cli {
 
-AmountLines::AmountLines(Form form, std::ostream& out, std::ostream& err)
-    : m_form(form)
+AmountLines::AmountLines(const Request& request, std::ostream& out, std::ostream& err)
+    : m_form(request.form)
+    , m_figures(request.figures)
     , m_out(out)
     , m_err(err) {}
 
-void AmountLines::write(std::string_view amount) {
-    const std::optional<Wordings> wordings = wordingsFromText(amount);
+void AmountLines::write(std::string_view text, Source source, std::string_view shown) {
+    const auto read = readAmount(text, m_figures);
+    const Refusal* refusal = std::get_if<Refusal>(&read);
+    const std::optional<Wordings> wordings =
+        refusal ? std::nullopt : wordingsOf(std::get<Amount>(read));
     if (!wordings) {
-        // The empty line keeps the output aligned with the input.
-        m_out << '\n';
-        m_err << "zifrano-lettere: " << kFuoriLimite << ": '" << amount << "'\n";
-        m_sawOutOfRange = true;
+        refuse(refusal ? *refusal : Refusal::OutOfRange, source, shown);
         return;
     }
     m_out << (m_form == Form::Euro ? wordings->euro : wordings->lire) << '\n';
 }
 
+void AmountLines::refuse(Refusal refusal, Source source, std::string_view shown) {
+    // The empty line keeps the output aligned with the input.
+    m_out << '\n';
+    m_err << "zifrano-lettere: " << source.kind << ' ' << source.number << ": " << describe(refusal)
+          << ": " << quoteForTerminal(shown) << '\n';
+    m_sawRefusal = true;
+}
+
 void writeEach(std::span<const std::string_view> amounts, AmountLines& lines) {
-    for (const std::string_view amount : amounts) {
-        lines.write(amount);
+    for (std::size_t i = 0; i < amounts.size(); ++i) {
+        lines.write(amounts[i], Source{"argomento", i + 1}, amounts[i]);
     }
 }
 
-void writeEachLine(std::istream& in, AmountLines& lines) {
-    std::string line;
-    while (std::getline(in, line)) {
-        // Lines ended the DOS way keep no stray carriage return.
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
+void writeEachLine(std::istream& in, std::ostream& out, std::ostream& err, AmountLines& lines) {
+    LineReader reader(*in.rdbuf(), [&] {
+        out.flush();
+        err.flush();
+    });
+    for (std::size_t number = 1; out; ++number) {
+        const std::optional<Line> line = reader.next();
+        if (!line) {
+            return;
         }
-        lines.write(line);
+        const Source source{"riga", number};
+        if (line->tooLong) {
+            lines.refuse(Refusal::TooLong, source, line->preview);
+        } else {
+            lines.write(line->text, source, line->preview);
+        }
     }
 }
 

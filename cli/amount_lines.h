@@ -1,35 +1,48 @@
 #pragma once
 
+#include "amount_text.h"
 #include "arguments.h"
 
+#include <cstddef>
 #include <iosfwd>
 #include <span>
 #include <string_view>
 
 namespace zifrano::cli {
 
+/// Where an amount came from, for a message: "riga 3", "argomento 2".
+struct Source {
+    const char* kind;
+    std::size_t number;
+};
+
 /// Where the wordings go: one line each on `out`, complaints on `err`.
 class AmountLines {
 public:
-    AmountLines(Form form, std::ostream& out, std::ostream& err);
+    AmountLines(const Request& request, std::ostream& out, std::ostream& err);
 
-    /// Writes the wording of one amount, or an empty line and a complaint when it is out of range.
-    void write(std::string_view amount);
+    /// Writes the wording of the amount in `text`; when it cannot be worded, an empty line, and a
+    /// message on `err` naming where it came from and showing `shown`.
+    void write(std::string_view text, Source source, std::string_view shown);
+    /// Writes an empty line in place of an amount, and a message saying why.
+    void refuse(Refusal refusal, Source source, std::string_view shown);
 
-    /// True once any amount has been out of range.
-    bool sawOutOfRange() const { return m_sawOutOfRange; }
+    /// True once any amount could not be worded.
+    bool sawRefusal() const { return m_sawRefusal; }
 
 private:
     Form m_form;
+    Figures m_figures;
     std::ostream& m_out;
     std::ostream& m_err;
-    bool m_sawOutOfRange = false;
+    bool m_sawRefusal = false;
 };
 
 /// Writes a line for each amount given on the command line.
 void writeEach(std::span<const std::string_view> amounts, AmountLines& lines);
 
-/// Writes a line for each line of `in`, one at a time, so input of any length streams through.
-void writeEachLine(std::istream& in, AmountLines& lines);
+/// Writes a line for each line of `in`, as soon as it is read when no more input is waiting, and
+/// stops as soon as `out` fails.
+void writeEachLine(std::istream& in, std::ostream& out, std::ostream& err, AmountLines& lines);
 
 } // namespace zifrano::cli

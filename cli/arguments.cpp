@@ -7,6 +7,8 @@ namespace {
 bool applyOption(std::string_view option, Request& request) {
     if (option == "--lire") {
         request.form = Form::Lire;
+    } else if (option == "--migliaia") {
+        request.figures = Figures::ItalianThousands;
     } else if (option == "--help" || option == "-h") {
         request.help = true;
     } else if (option == "--version") {

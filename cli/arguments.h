@@ -1,5 +1,7 @@
 #pragma once
 
+#include "amount_text.h"
+
 #include <span>
 #include <string>
 #include <string_view>
@@ -12,6 +14,7 @@ enum class Form { Euro, Lire };
 
 struct Request {
     Form form = Form::Euro;
+    Figures figures = Figures::Plain;
     bool help = false;
     bool version = false;
     std::vector<std::string_view> amounts; ///< empty: read standard input

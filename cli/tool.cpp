@@ -3,6 +3,7 @@
 #include "amount_lines.h"
 #include "arguments.h"
 
+#include <exception>
 #include <istream>
 #include <ostream>
 
@@ -10,27 +11,33 @@ namespace zifrano::cli {
 namespace {
 
 constexpr const char* kUsage =
-    R"(Uso: zifrano-lettere [--lire] [--] [IMPORTO ...]
+    R"(Uso: zifrano-lettere [--lire] [--migliaia] [--] [IMPORTO ...]
 Scrive ogni IMPORTO in lettere, come sugli assegni, uno per riga.
-Senza IMPORTO legge gli importi dallo standard input, uno per riga.
+Senza IMPORTO legge gli importi dallo standard input, uno per riga, e risponde
+a ogni riga appena la legge.
 
   --lire      scrive solo la parte intera in lettere (importi in lire)
-  --help      mostra questo aiuto ed esce
+  --migliaia  il punto separa le migliaia e la virgola i decimali (1.234,56)
+  -h, --help  mostra questo aiuto ed esce
   --version   mostra la versione ed esce
   --          gli argomenti che seguono sono importi anche se iniziano con '-'
 
 La virgola vale come punto decimale: 12,5 e 12.5 sono lo stesso importo.
-Un importo negativo o troppo grande lascia una riga vuota e viene segnalato
-sullo standard error.
+Ogni riga o argomento deve essere un solo importo: gli spazi contano solo
+intorno e tra le cifre. Un testo che non è un importo, una riga vuota, o un
+importo negativo o troppo grande lasciano una riga vuota in uscita e sono
+segnalati sullo standard error, con il numero della riga o dell'argomento.
 
-Stato di uscita: 0 se ogni importo è stato scritto, 1 se un importo era fuori
-limite o l'uscita non è stata scritta, 2 se il comando è usato in modo errato.
+Stato di uscita: 0 se ogni importo è stato scritto, 1 se qualcosa non era un
+importo o era fuori limite, o se la lettura o la scrittura non sono riuscite,
+2 se il comando è usato in modo errato.
 )";
 
+// What a failed write or read says; the output is not read on once it has failed.
 int convert(const Request& request, std::istream& in, std::ostream& out, std::ostream& err) {
-    AmountLines lines(request.form, out, err);
+    AmountLines lines(request, out, err);
     if (request.amounts.empty()) {
-        writeEachLine(in, lines);
+        writeEachLine(in, out, err, lines);
     } else {
         writeEach(request.amounts, lines);
     }
@@ -38,13 +45,11 @@ int convert(const Request& request, std::istream& in, std::ostream& out, std::os
         err << "zifrano-lettere: errore di scrittura sullo standard output\n";
         return 1;
     }
-    return lines.sawOutOfRange() ? 1 : 0;
+    return lines.sawRefusal() ? 1 : 0;
 }
 
-} // namespace
-
-int runTool(std::span<const char* const> arguments, std::istream& in, std::ostream& out,
-            std::ostream& err) {
+int run(std::span<const char* const> arguments, std::istream& in, std::ostream& out,
+        std::ostream& err) {
     const auto parsed = parseArguments(arguments);
     if (const auto* error = std::get_if<UsageError>(&parsed)) {
         err << "zifrano-lettere: " << error->message << "\n"
@@ -60,6 +65,25 @@ int runTool(std::span<const char* const> arguments, std::istream& in, std::ostre
         return convert(request, in, out, err);
     }
     return out.flush() ? 0 : 1;
+}
+
+} // namespace
+
+int runTool(std::span<const char* const> arguments, std::istream& in, std::ostream& out,
+            std::ostream& err) {
+    int status = 1;
+    try {
+        status = run(arguments, in, out, err);
+    } catch (const std::ios_base::failure&) {
+        // The stream buffer of standard input throws when the input cannot be read.
+        out.flush();
+        err << "zifrano-lettere: errore di lettura dello standard input\n";
+    } catch (const std::exception& error) {
+        out.flush();
+        err << "zifrano-lettere: " << error.what() << '\n';
+    }
+    err.flush();
+    return status;
 }
 
 } // namespace zifrano::cli

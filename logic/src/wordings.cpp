@@ -1,6 +1,5 @@
 #include "zifrano/wordings.h"
 
-#include "zifrano/amount.h"
 #include "zifrano/importo_in_lettere.h"
 #include "zifrano/numero_in_lettere.h"
 
@@ -8,13 +7,16 @@
 
 namespace zifrano {
 
-std::optional<Wordings> wordingsFromFieldText(std::string_view fieldText) {
-    const std::optional<Amount> amount = textToAmount(fieldText);
-    // A negative amount has no honest cheque wording: its floor would misstate it.
-    if (!amount || amount->tenThousandths < 0) {
+std::optional<Wordings> wordingsOf(Amount amount) {
+    if (amount.tenThousandths < 0) {
         return std::nullopt;
     }
-    return Wordings{ImportoInLettere(*amount), NumeroInLettere(*amount)};
+    return Wordings{ImportoInLettere(amount), NumeroInLettere(amount)};
+}
+
+std::optional<Wordings> wordingsFromFieldText(std::string_view fieldText) {
+    const std::optional<Amount> amount = textToAmount(fieldText);
+    return amount ? wordingsOf(*amount) : std::nullopt;
 }
 
 std::optional<Wordings> wordingsFromText(std::string_view typed) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "zifrano/amount.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,6 +18,10 @@ struct Wordings {
 
     friend bool operator==(const Wordings&, const Wordings&) = default;
 };
+
+/// Both wordings of `amount`: ImportoInLettere and NumeroInLettere. Returns nothing when the
+/// amount is negative: its floor would misstate it on a cheque.
+std::optional<Wordings> wordingsOf(Amount amount);
 
 /// Turns the text standing in the amount field into both wordings. A comma there ends the
 /// number, as one that was pasted in does. Returns nothing when the amount is out of range:

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "zifrano/amount.h"
+
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace zifrano::cli {
+
+/// How amounts are written: a full stop or a comma before the decimals, or the Italian way, with
+/// full stops grouping thousands and a comma before the decimals ("1.234.567,89").
+enum class Figures { Plain, ItalianThousands };
+
+/// Why a text is not an amount that can be worded.
+enum class Refusal { Empty, NotAnAmount, BadGrouping, TooLong, OutOfRange };
+
+/// Reads `text` as exactly one amount: blanks around it and between its digits are fine, anything
+/// else beside the number is refused. A negative amount is read; wording refuses it.
+std::variant<Amount, Refusal> readAmount(std::string_view text, Figures figures);
+
+/// What a refusal says to the user, in Italian.
+std::string_view describe(Refusal refusal);
+
+/// `raw` as it can be shown on a terminal: quoted, at most about 40 characters, and with control
+/// characters and bytes that are not UTF-8 written as \xNN, so that no input can drive the
+/// terminal.
+std::string quoteForTerminal(std::string_view raw);
+
+} // namespace zifrano::cli

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <streambuf>
+#include <string>
+
+namespace zifrano::cli {
+
+/// One line of input, kept in bounded memory however long it is.
+struct Line {
+    std::string text;    ///< the line without its blanks and repeated leading zeros
+    std::string preview; ///< its first bytes as they came, to show in a message
+    bool tooLong = false;
+};
+
+/// Reads lines from a stream buffer. LF, CRLF and a lone CR each end a line, and a UTF-8
+/// byte-order mark at the very start is skipped. Blanks and leading zeros cannot make an amount
+/// long, so they are dropped as they come; past kLongestText other characters the line is
+/// reported too long and the rest of it is passed over.
+class LineReader {
+public:
+    static constexpr std::size_t kLongestText = 256;
+    static constexpr std::size_t kPreviewSize = 64;
+
+    /// `beforeWaiting` runs whenever the next byte is not already at hand, so that whatever
+    /// answers are pending can go out before the reader blocks.
+    LineReader(std::streambuf& in, std::function<void()> beforeWaiting);
+
+    /// The next line, or nothing at the end of the input. A read error is thrown as the stream
+    /// buffer throws it.
+    std::optional<Line> next();
+
+private:
+    int take();
+    void keep(char c, Line& line) const;
+
+    std::streambuf& m_in;
+    std::function<void()> m_beforeWaiting;
+    bool m_atStart = true;
+    bool m_afterCarriageReturn = false;
+};
+
+} // namespace zifrano::cli
