@@ -2,6 +2,8 @@
 
 #include "line_reader.h"
 
+#include "zifrano/importo_in_lettere.h"
+#include "zifrano/numero_in_lettere.h"
 #include "zifrano/wordings.h"
 
 #include <istream>
@@ -18,14 +20,12 @@ AmountLines::AmountLines(const Request& request, std::ostream& out, std::ostream
 
 void AmountLines::write(std::string_view text, Source source, std::string_view shown) {
     const auto read = readAmount(text, m_figures);
-    const Refusal* refusal = std::get_if<Refusal>(&read);
-    const std::optional<Wordings> wordings =
-        refusal ? std::nullopt : wordingsOf(std::get<Amount>(read));
-    if (!wordings) {
-        refuse(refusal ? *refusal : Refusal::OutOfRange, source, shown);
+    const auto* amount = std::get_if<Amount>(&read);
+    if (!amount || !isWordable(*amount)) {
+        refuse(amount ? Refusal::OutOfRange : std::get<Refusal>(read), source, shown);
         return;
     }
-    m_out << (m_form == Form::Euro ? wordings->euro : wordings->lire) << '\n';
+    m_out << (m_form == Form::Euro ? ImportoInLettere(*amount) : NumeroInLettere(*amount)) << '\n';
 }
 
 void AmountLines::refuse(Refusal refusal, Source source, std::string_view shown) {

@@ -1,6 +1,6 @@
 #include "line_reader.h"
 
-#include <string_view>
+#include <algorithm>
 #include <utility>
 
 namespace zifrano::cli {
@@ -12,57 +12,67 @@ bool isLeadingZero(const std::string& text) {
     return text == "0" || text == "+0" || text == "-0";
 }
 
+bool isLineEnd(char c) {
+    return c == '\n' || c == '\r';
+}
+
 } // namespace
 
 LineReader::LineReader(std::streambuf& in, std::function<void()> beforeWaiting)
     : m_in(in)
     , m_beforeWaiting(std::move(beforeWaiting)) {}
 
-int LineReader::take() {
-    if (m_in.in_avail() == 0) {
+bool LineReader::fill() {
+    std::streamsize waiting = m_in.in_avail();
+    if (waiting == 0) {
         m_beforeWaiting();
+        waiting = 1; // wait for one byte; the rest of what arrives with it is then waiting
     }
-    return m_in.sbumpc();
+    const std::streamsize size =
+        waiting < 0
+            ? 0
+            : m_in.sgetn(m_chunk.data(), std::min<std::streamsize>(waiting, m_chunk.size()));
+    m_unread = std::string_view(m_chunk.data(), static_cast<std::size_t>(size));
+    if (std::exchange(m_atStart, false) && m_unread.starts_with(kByteOrderMark)) {
+        m_unread.remove_prefix(kByteOrderMark.size());
+    }
+    return size > 0;
 }
 
-void LineReader::keep(char c, Line& line) const {
-    if (line.preview.size() < kPreviewSize) {
-        line.preview += c;
+void LineReader::keep(std::string_view piece, Line& line) const {
+    line.preview.append(piece.substr(0, kPreviewSize - line.preview.size()));
+    for (const char c : piece) {
+        if (c == ' ' || c == '\t' || line.tooLong || (c == '0' && isLeadingZero(line.text))) {
+            continue;
+        }
+        if (line.text.size() == kLongestText) {
+            line.tooLong = true;
+            line.text.clear();
+        } else {
+            line.text += c;
+        }
     }
-    if (c == ' ' || c == '\t' || line.tooLong || (c == '0' && isLeadingZero(line.text))) {
-        return;
-    }
-    if (line.text.size() == kLongestText) {
-        line.tooLong = true;
-        line.text.clear();
-        return;
-    }
-    line.text += c;
 }
 
 std::optional<Line> LineReader::next() {
     Line line;
-    for (int c = take(); c != std::streambuf::traits_type::eof(); c = take()) {
-        const bool afterCarriageReturn = std::exchange(m_afterCarriageReturn, false);
-        if (c == '\n' && afterCarriageReturn) {
-            continue; // the rest of a CRLF
+    while (!m_unread.empty() || fill()) {
+        if (std::exchange(m_afterCarriageReturn, false) && m_unread.front() == '\n') {
+            m_unread.remove_prefix(1); // the rest of a CRLF
+            continue;
         }
-        if (c == '\n' || c == '\r') {
-            m_afterCarriageReturn = c == '\r';
-            m_atStart = false;
+        const auto end = std::find_if(m_unread.begin(), m_unread.end(), isLineEnd);
+        const auto size = static_cast<std::size_t>(end - m_unread.begin());
+        keep(m_unread.substr(0, size), line);
+        if (end != m_unread.end()) {
+            m_afterCarriageReturn = *end == '\r';
+            m_unread.remove_prefix(size + 1);
             return line;
         }
-        keep(static_cast<char>(c), line);
-        if (m_atStart && line.preview == kByteOrderMark) {
-            line = Line{};
-        }
-        m_atStart = m_atStart && line.preview.size() < kByteOrderMark.size();
+        m_unread = {};
     }
     // A last line without a line end still counts.
-    if (line.preview.empty()) {
-        return std::nullopt;
-    }
-    return line;
+    return line.preview.empty() ? std::nullopt : std::optional<Line>(line);
 }
 
 } // namespace zifrano::cli

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <functional>
 #include <optional>
 #include <streambuf>
 #include <string>
+#include <string_view>
 
 namespace zifrano::cli {
 
@@ -24,8 +26,8 @@ public:
     static constexpr std::size_t kLongestText = 256;
     static constexpr std::size_t kPreviewSize = 64;
 
-    /// `beforeWaiting` runs whenever the next byte is not already at hand, so that whatever
-    /// answers are pending can go out before the reader blocks.
+    /// `beforeWaiting` runs whenever no input is at hand, so that the answers pending can go
+    /// out before the reader blocks.
     LineReader(std::streambuf& in, std::function<void()> beforeWaiting);
 
     /// The next line, or nothing at the end of the input. A read error is thrown as the stream
@@ -33,11 +35,15 @@ public:
     std::optional<Line> next();
 
 private:
-    int take();
-    void keep(char c, Line& line) const;
+    bool fill();
+    void keep(std::string_view piece, Line& line) const;
 
     std::streambuf& m_in;
     std::function<void()> m_beforeWaiting;
+    // What has been taken from the stream buffer and not yet read: only what was already
+    // waiting, so that taking it never blocks.
+    std::array<char, 4096> m_chunk{};
+    std::string_view m_unread;
     bool m_atStart = true;
     bool m_afterCarriageReturn = false;
 };

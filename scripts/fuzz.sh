@@ -1,16 +1,21 @@
 #!/usr/bin/env bash
-# Builds the fuzz target with Clang, AddressSanitizer and UndefinedBehaviorSanitizer, and runs
-# it from the seed corpus for SECONDS (default 60). A failed invariant or a sanitizer report
-# stops it with the offending input saved in build-fuzz/.
-#   scripts/fuzz.sh [SECONDS]
+# Builds the fuzz targets with Clang, AddressSanitizer and UndefinedBehaviorSanitizer, and runs
+# each from its seed corpus: the engine's for SECONDS (default 60), the tool's line loop for
+# LINE_SECONDS (default 30). A failed invariant or a sanitizer report stops it with the
+# offending input saved in build-fuzz/.
+#   scripts/fuzz.sh [SECONDS [LINE_SECONDS]]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
+line_seconds=${2:-30}
 
 cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz --target zifrano_wordings_fuzzer
-corpus=build-fuzz/corpus
-mkdir -p "$corpus"
+cmake --build --preset fuzz --target zifrano_wordings_fuzzer zifrano_tool_lines_fuzzer
+mkdir -p build-fuzz/corpus build-fuzz/lines_corpus
 cd build-fuzz
+quiet() { grep -v -E '^#[0-9]+\s+(NEW|REDUCE|pulse)'; }
 bin/zifrano_wordings_fuzzer -max_total_time="$seconds" -max_len=128 -print_final_stats=1 \
-    "../$corpus" ../fuzz/corpus 2>&1 | grep -v -E '^#[0-9]+\s+(NEW|REDUCE|pulse)' || exit "${PIPESTATUS[0]}"
+    corpus ../fuzz/corpus 2>&1 | quiet || exit "${PIPESTATUS[0]}"
+# Long inputs, so that lines past the tool's bound are tried; memory must stay small.
+bin/zifrano_tool_lines_fuzzer -max_total_time="$line_seconds" -max_len=4096 -rss_limit_mb=512 \
+    -print_final_stats=1 lines_corpus ../fuzz/lines_corpus 2>&1 | quiet || exit "${PIPESTATUS[0]}"

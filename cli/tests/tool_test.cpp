@@ -11,102 +11,88 @@
 
 namespace {
 
-struct ToolCase {
-    std::vector<const char*> arguments;
-    std::string input, out, err;
-    int exitCode;
+// One amount given as an argument: the line it gives, or the message that refuses it.
+struct AmountCase {
+    const char* option;
+    std::string text, out, complaint;
 };
 
-class Tool : public testing::TestWithParam<ToolCase> {};
-
-TEST_P(Tool, WritesOneLinePerAmount) {
-    const ToolCase& c = GetParam();
-    std::istringstream in(c.input);
-    std::ostringstream out, err;
-    EXPECT_EQ(zifrano::cli::runTool(c.arguments, in, out, err), c.exitCode);
-    EXPECT_EQ(out.str(), c.out);
-    EXPECT_EQ(err.str(), c.err);
+void PrintTo(const AmountCase& c, std::ostream* os) {
+    *os << c.option << " '" << c.text << "'";
 }
 
-const std::string kThreeHundredNines(300, '9');
-const std::string kLine = "zifrano-lettere: riga ";
-const std::string kArgument = "zifrano-lettere: argomento ";
-const std::string kNotAnAmount = ": non è un importo: ";
-const std::string kUnknown = "zifrano-lettere: opzione non riconosciuta: ";
-const std::string kUseDash = " (per un importo negativo usare '--' prima)\n"
-                             "Usare 'zifrano-lettere --help' per le istruzioni.\n";
+class ToolAmount : public testing::TestWithParam<AmountCase> {};
+
+TEST_P(ToolAmount, IsWordedOrRefusedWithAnEmptyLineAndAMessage) {
+    const AmountCase& c = GetParam();
+    std::istringstream in;
+    std::ostringstream out, err;
+    const int status =
+        zifrano::cli::runTool(std::vector{c.option, "--", c.text.c_str()}, in, out, err);
+    EXPECT_EQ(out.str(), c.out + "\n");
+    EXPECT_EQ(err.str(),
+              c.complaint.empty() ? "" : "zifrano-lettere: argomento 1: " + c.complaint + "\n");
+    EXPECT_EQ(status, c.complaint.empty() ? 0 : 1);
+}
+
+const std::string kMille = "milleduecentotrentaquattro";
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, Tool,
+    Cases, ToolAmount,
     testing::Values(
-        ToolCase{{"123.45", "1 000 001", "0,5"},
-                 "",
-                 "centoventitre / 45\nunmilioneuno / 00\nZero / 50\n",
-                 "",
-                 0},
-        ToolCase{
-            {"12", "--lire", "2500000000"}, "", "dodici\nduemiliardicinquecentomilioni\n", "", 0},
-        ToolCase{{"--", "--lire", "5"},
-                 "",
-                 "\ncinque / 00\n",
-                 kArgument + "1" + kNotAnAmount + "'--lire'\n",
-                 1},
-        ToolCase{{"9"}, "8\n", "nove / 00\n", "", 0},
-        // Every line end, a byte-order mark, blanks around and inside, a last line without an end.
-        ToolCase{{},
-                 "\xef\xbb\xbf"
-                 "1\r2\r\n3\n 1 e3 \n  0000000000000000000000000000000000000000004",
-                 "uno / 00\ndue / 00\ntre / 00\nmille / 00\nquattro / 00\n",
-                 "",
-                 0},
-        // What is not one amount leaves an empty line and a message naming the line.
-        ToolCase{{"--lire"},
-                 "12abc\n\n1.000.000\n7\n12 \xe2\x82\xac\n",
-                 "\n\n\nsette\n\n",
-                 kLine + "1" + kNotAnAmount + "'12abc'\n" + kLine + "2: manca l'importo: ''\n" +
-                     kLine + "3" + kNotAnAmount + "'1.000.000'\n" + kLine + "5" + kNotAnAmount +
-                     "'12 €'\n",
-                 1},
-        ToolCase{
-            {}, "1e400\r\n3\r\n", "\ntre / 00\n", kLine + "1: Importo fuori limite: '1e400'\n", 1},
-        ToolCase{{"--", "-5.25"}, "", "\n", kArgument + "1: Importo fuori limite: '-5.25'\n", 1},
+        AmountCase{"--lire", " 2 500 000 000 ", "duemiliardicinquecentomilioni", ""},
+        AmountCase{"--lire", "0,5", "", ""}, AmountCase{"--lire", "1e3", "mille", ""},
+        // A line or argument must be wholly one amount.
+        AmountCase{"--lire", "12abc", "", "non è un importo: '12abc'"},
+        AmountCase{"--lire", "1.234,56", "", "non è un importo: '1.234,56'"},
+        AmountCase{"--lire", "12 €", "", "non è un importo: '12 €'"},
+        AmountCase{"--lire", "--lire", "", "non è un importo: '--lire'"},
+        AmountCase{"--lire", " ", "", "manca l'importo: ' '"},
+        AmountCase{"--lire", "-5.25", "", "Importo fuori limite: '-5.25'"},
+        AmountCase{"--lire", std::string(300, '9'), "",
+                   "Importo fuori limite: '" + std::string(40, '9') + "'…"},
         // Control characters and bytes that are not UTF-8 never reach the terminal raw.
-        ToolCase{{"1\x1b]0;x\x07\xff\xc2\x9b"},
-                 "",
-                 "\n",
-                 kArgument + "1" + kNotAnAmount + "'1\\x1b]0;x\\x07\\xff\\xc2\\x9b'\n",
-                 1},
-        ToolCase{{kThreeHundredNines.c_str()},
-                 "",
-                 "\n",
-                 kArgument + "1: Importo fuori limite: '" + std::string(40, '9') + "'…\n",
-                 1},
+        AmountCase{"--lire", "1\x1b]0;x\x07\xff\xc2\x9b", "",
+                   "non è un importo: '1\\x1b]0;x\\x07\\xff\\xc2\\x9b'"},
         // The Italian way: full stops group thousands, the comma comes before the decimals.
-        ToolCase{{"--migliaia", "1.234.567,89", "1234,5", "1.234"},
-                 "",
-                 "unmilioneduecentotrentaquattromilacinquecentosessantasette / "
-                 "89\nmilleduecentotrentaquattro / 50\nmilleduecentotrentaquattro / 00\n",
-                 "",
-                 0},
-        ToolCase{{"--migliaia", "--", "1.23,4", "-0,5", "12.34,5"},
-                 "",
-                 "\n\n\n",
-                 kArgument + "1: punto delle migliaia fuori posto: '1.23,4'\n" + kArgument +
-                     "2: Importo fuori limite: '-0,5'\n" + kArgument +
-                     "3: punto delle migliaia fuori posto: '12.34,5'\n",
-                 1},
-        ToolCase{{"--version"}, "", "zifrano-lettere 1.00\n", "", 0},
-        ToolCase{{"12", "--euro"}, "1\n", "", kUnknown + "'--euro'" + kUseDash, 2},
-        ToolCase{{"-5"}, "", "", kUnknown + "'-5'" + kUseDash, 2}));
+        AmountCase{"--migliaia", "1.234,5", kMille + " / 50", ""},
+        AmountCase{"--migliaia", "1234", kMille + " / 00", ""},
+        AmountCase{"--migliaia", "1.000.234", "unmilioneduecentotrentaquattro / 00", ""},
+        AmountCase{"--migliaia", "-0,5", "", "Importo fuori limite: '-0,5'"},
+        AmountCase{"--migliaia", "1.23,4", "", "punto delle migliaia fuori posto: '1.23,4'"},
+        AmountCase{"--migliaia", "1234.567", "", "punto delle migliaia fuori posto: '1234.567'"},
+        AmountCase{"--migliaia", "1.234e2,5", "", "non è un importo: '1.234e2,5'"}));
 
-TEST(Tool, ALineTooLongForAnAmountIsAnErrorAndReadingGoesOn) {
-    std::istringstream in("1\n" + std::string(100'000, '5') + "\n" + std::string(5'000, ' ') +
-                          "2\n");
+// Standard input: every line end, a byte-order mark (only the first is skipped), a line too long.
+TEST(Tool, WritesALineForEachLineItReads) {
+    std::istringstream in("\xef\xbb\xbf\xef\xbb\xbf\n1\r2\r\n3\n\n" + std::string(100'000, '5') +
+                          "\n" + std::string(5'000, ' ') + "000000004\r\n1e400\n5");
     std::ostringstream out, err;
     EXPECT_EQ(zifrano::cli::runTool({}, in, out, err), 1);
-    EXPECT_EQ(out.str(), "uno / 00\n\ndue / 00\n");
-    EXPECT_EQ(err.str(),
-              kLine + "2: troppo lungo per essere un importo: '" + std::string(40, '5') + "'…\n");
+    EXPECT_EQ(out.str(), "\nuno / 00\ndue / 00\ntre / 00\n\n\nquattro / 00\n\ncinque / 00\n");
+    const std::string line = "zifrano-lettere: riga ";
+    EXPECT_EQ(err.str(), line + "1: non è un importo: '\xef\xbb\xbf'\n" + line +
+                             "5: manca l'importo: ''\n" + line +
+                             "6: troppo lungo per essere un importo: '" + std::string(40, '5') +
+                             "'…\n" + line + "8: Importo fuori limite: '1e400'\n");
+}
+
+TEST(Tool, ArgumentsComeBeforeStandardInputAndOptionsAnywhereBeforeTheDoubleDash) {
+    std::istringstream in("8\n");
+    std::ostringstream out, err;
+    EXPECT_EQ(zifrano::cli::runTool(std::vector{"9", "--lire", "--", "7"}, in, out, err), 0);
+    EXPECT_EQ(out.str(), "nove\nsette\n");
+}
+
+TEST(Tool, RefusesUnknownOptionsWithStatusTwo) {
+    for (const char* option : {"--euro", "-5"}) {
+        std::istringstream in;
+        std::ostringstream out, err;
+        EXPECT_EQ(zifrano::cli::runTool(std::vector{"12", option}, in, out, err), 2);
+        EXPECT_EQ(err.str(), "zifrano-lettere: opzione non riconosciuta: '" + std::string(option) +
+                                 "' (per un importo negativo usare '--' prima)\n"
+                                 "Usare 'zifrano-lettere --help' per le istruzioni.\n");
+    }
 }
 
 // Input that arrives in pieces, with nothing waiting in between, like a pipe with pauses: each
@@ -175,14 +161,15 @@ TEST(Tool, StopsReadingWhenTheOutputFails) {
     EXPECT_EQ(pieces.flushedAtEachPause.size(), 1U);
 }
 
-TEST(Tool, HelpIsItalianUsage) {
+TEST(Tool, HelpAndVersion) {
     std::istringstream in;
     std::ostringstream out, err;
-    EXPECT_EQ(zifrano::cli::runTool(std::vector{"-h"}, in, out, err), 0);
-    EXPECT_TRUE(
-        out.str().starts_with("Uso: zifrano-lettere [--lire] [--migliaia] [--] [IMPORTO ...]\n"));
-    EXPECT_NE(out.str().find("\n  --migliaia  il punto separa le migliaia e la virgola i decimali"),
-              std::string::npos);
+    EXPECT_EQ(zifrano::cli::runTool(std::vector{"-h", "--version"}, in, out, err), 0);
+    EXPECT_TRUE(out.str().starts_with("Uso: zifrano-lettere [--lire] [--migliaia] [--] [IMPORTO"));
+    EXPECT_NE(out.str().find("\n  --migliaia  il punto separa le migliaia"), std::string::npos);
+    std::ostringstream version;
+    EXPECT_EQ(zifrano::cli::runTool(std::vector{"--version"}, in, version, err), 0);
+    EXPECT_EQ(version.str(), "zifrano-lettere 1.00\n");
 }
 
 // What only a real process shows. The script is run by bash, and holds no single quote.

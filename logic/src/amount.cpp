@@ -37,8 +37,11 @@ std::optional<Amount> amountFromNumber(const DecimalNumber& number) {
         const char digit = i < size ? number.digits[static_cast<std::size_t>(i)] : '0';
         count = count * 10 + static_cast<std::uint64_t>(digit - '0');
     }
+    // When zeros stand between the last digit kept and the first dropped, less than half is left.
     const std::string_view dropped =
-        std::string_view(number.digits).substr(static_cast<std::size_t>(std::min(whole, size)));
+        size + scale < 0 ? std::string_view()
+                         : std::string_view(number.digits)
+                               .substr(static_cast<std::size_t>(std::min(whole, size)));
     // Ties go to the even neighbour, as money conversions do, so that halves do not drift upwards.
     const int half = comparedWithHalf(dropped);
     if (half > 0 || (half == 0 && count % 2 != 0)) {

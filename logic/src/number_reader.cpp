@@ -27,11 +27,13 @@ public:
         }
         return m_pos < m_text.size() ? m_text[m_pos] : '\0';
     }
+    // Passes over the character that peek() gave.
+    void advance() { ++m_pos; }
     bool take(char c) {
         if (peek() != c) {
             return false;
         }
-        ++m_pos;
+        advance();
         return true;
     }
     bool takeSign() { return take('+') || take('-'); }
@@ -58,10 +60,10 @@ bool readMantissa(Scanner& in, DecimalNumber& number) {
             if (afterStop) {
                 --number.exponent;
             }
-            in.take(c);
+            in.advance();
         } else if (c == '.' && !afterStop) {
             afterStop = true;
-            in.take(c);
+            in.advance();
         } else {
             return sawDigit;
         }
@@ -81,9 +83,9 @@ void readExponent(Scanner& in, DecimalNumber& number) {
         return;
     }
     std::int64_t power = 0;
-    while (isDigit(in.peek())) {
-        power = std::min(kExponentBound, power * 10 + (in.peek() - '0'));
-        in.take(in.peek());
+    for (char c = in.peek(); isDigit(c); c = in.peek()) {
+        power = std::min(kExponentBound, power * 10 + (c - '0'));
+        in.advance();
     }
     number.exponent += negative ? -power : power;
 }

@@ -8,7 +8,7 @@
 namespace zifrano {
 
 std::optional<Wordings> wordingsOf(Amount amount) {
-    if (amount.tenThousandths < 0) {
+    if (!isWordable(amount)) {
         return std::nullopt;
     }
     return Wordings{ImportoInLettere(amount), NumeroInLettere(amount)};

@@ -19,8 +19,13 @@ struct Wordings {
     friend bool operator==(const Wordings&, const Wordings&) = default;
 };
 
-/// Both wordings of `amount`: ImportoInLettere and NumeroInLettere. Returns nothing when the
-/// amount is negative: its floor would misstate it on a cheque.
+/// Whether `amount` has a wording: a negative one has none, since its floor would misstate it on
+/// a cheque.
+constexpr bool isWordable(Amount amount) {
+    return amount.tenThousandths >= 0;
+}
+
+/// Both wordings of `amount`, ImportoInLettere and NumeroInLettere, when it is wordable.
 std::optional<Wordings> wordingsOf(Amount amount);
 
 /// Turns the text standing in the amount field into both wordings. A comma there ends the
