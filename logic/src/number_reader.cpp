@@ -1,7 +1,9 @@
 #include "zifrano/number_reader.h"
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
+#include <utility>
 
 namespace zifrano {
 namespace {
@@ -29,6 +31,15 @@ public:
     }
     // Passes over the character that peek() gave.
     void advance() { ++m_pos; }
+    // The run of digits that starts here, once blanks are passed over.
+    std::string_view takeDigits() {
+        peek();
+        const auto end = std::find_if_not(m_text.begin() + static_cast<std::ptrdiff_t>(m_pos),
+                                          m_text.end(), isDigit);
+        const std::size_t start =
+            std::exchange(m_pos, static_cast<std::size_t>(end - m_text.begin()));
+        return m_text.substr(start, m_pos - start);
+    }
     bool take(char c) {
         if (peek() != c) {
             return false;
@@ -50,20 +61,18 @@ bool readMantissa(Scanner& in, DecimalNumber& number) {
     bool sawDigit = false;
     bool afterStop = false;
     for (;;) {
-        const char c = in.peek();
-        if (isDigit(c)) {
+        if (const std::string_view run = in.takeDigits(); !run.empty()) {
             sawDigit = true;
-            if (!number.digits.empty() || c != '0') {
-                number.digits += c;
-            }
+            // Zeros in front of the first significant digit say nothing.
+            const std::size_t first =
+                number.digits.empty() ? std::min(run.find_first_not_of('0'), run.size()) : 0;
+            number.digits.append(run.substr(first));
             // Each digit after the stop divides what the digits say by ten.
             if (afterStop) {
-                --number.exponent;
+                number.exponent -= static_cast<std::int64_t>(run.size());
             }
-            in.advance();
-        } else if (c == '.' && !afterStop) {
+        } else if (!afterStop && in.take('.')) {
             afterStop = true;
-            in.advance();
         } else {
             return sawDigit;
         }

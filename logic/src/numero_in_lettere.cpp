@@ -11,7 +11,7 @@ namespace {
 
 // The words of a group from 0 to 999, put together when the program is compiled.
 struct GroupWords {
-    std::array<char, 32> text{}; // the longest, "settecentosettantasette", has 23
+    std::array<char, 40> text{}; // the longest, "quattrocentocinquantaquattromiliardi", has 36
     std::size_t size = 0;
 
     constexpr void append(std::string_view word) {
@@ -49,42 +49,44 @@ constexpr GroupWords wordGroup(std::int64_t group) {
     return s;
 }
 
-constexpr std::array<GroupWords, 1000> kGroupWords = [] {
-    std::array<GroupWords, 1000> table;
-    for (std::int64_t g = 0; g < 1000; ++g) {
-        table.at(static_cast<std::size_t>(g)) = wordGroup(g);
+// The words of every group from 0 to 999 followed by its scale word, made when the program is
+// compiled: one of a scale has a word of its own ("mille", "unmilione"), more take the plural
+// after the group's words ("duemila", "duemilioni"). None has no words at all.
+using GroupTable = std::array<GroupWords, 1000>;
+
+constexpr GroupTable scaledGroups(std::string_view one, std::string_view many) {
+    GroupTable table;
+    table[1].append(one);
+    for (std::int64_t g = 2; g < 1000; ++g) {
+        GroupWords& words = table.at(static_cast<std::size_t>(g));
+        words = wordGroup(g);
+        words.append(many);
     }
     return table;
-}();
-
-std::string_view groupWords(std::int64_t group) {
-    return kGroupWords.at(static_cast<std::size_t>(group)).view();
 }
 
-// A count of millions or thousands (0 to 999) with its scale word: "unmilione" for one,
-// "duemilioni" for two, nothing for none.
-void appendScaled(std::string& s, std::int64_t count, std::string_view one, std::string_view many) {
-    if (count == 1) {
-        s += one;
-    } else if (count > 1) {
-        s += groupWords(count);
-        s += many;
-    }
+constexpr GroupTable kMilliards = scaledGroups("unmiliardo", "miliardi");
+constexpr GroupTable kMillions = scaledGroups("unmilione", "milioni");
+constexpr GroupTable kThousands = scaledGroups("mille", "mila");
+constexpr GroupTable kUnits = scaledGroups("uno", "");
+
+std::string_view group(const GroupTable& table, std::int64_t count) {
+    return table.at(static_cast<std::size_t>(count)).view();
 }
 
 // The words of a whole number of units above 0.
 void appendWhole(std::string& s, std::int64_t units) {
     const std::int64_t milliards = units / 1'000'000'000;
-    if (milliards == 1) {
-        s += "unmiliardo";
-    } else if (milliards > 1) {
+    if (milliards < 1000) {
+        s += group(kMilliards, milliards);
+    } else {
         // From a thousand milliards on, the count of milliards is worded by the same rules.
         appendWhole(s, milliards);
         s += "miliardi";
     }
-    appendScaled(s, units / 1'000'000 % 1'000, "unmilione", "milioni");
-    appendScaled(s, units / 1'000 % 1'000, "mille", "mila");
-    s += groupWords(units % 1'000);
+    s += group(kMillions, units / 1'000'000 % 1'000);
+    s += group(kThousands, units / 1'000 % 1'000);
+    s += group(kUnits, units % 1'000);
 }
 
 } // namespace

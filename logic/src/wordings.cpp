@@ -20,6 +20,9 @@ std::optional<Wordings> wordingsFromFieldText(std::string_view fieldText) {
 }
 
 std::optional<Wordings> wordingsFromText(std::string_view typed) {
+    if (typed.find(',') == std::string_view::npos) {
+        return wordingsFromFieldText(typed);
+    }
     std::string asTyped(typed);
     std::replace(asTyped.begin(), asTyped.end(), ',', '.');
     return wordingsFromFieldText(asTyped);
