@@ -33,7 +33,7 @@ importo o era fuori limite, o se la lettura o la scrittura non sono riuscite,
 2 se il comando è usato in modo errato.
 )";
 
-// What a failed write or read says; the output is not read on once it has failed.
+// Words each amount asked for; output that could not be written makes the status 1.
 int convert(const Request& request, std::istream& in, std::ostream& out, std::ostream& err) {
     AmountLines lines(request, out, err);
     if (request.amounts.empty()) {
