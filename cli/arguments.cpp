@@ -3,8 +3,8 @@
 namespace zifrano::cli {
 namespace {
 
-// Applies one option to the request; false when it is not an option of ours.
-bool applyOption(std::string_view option, Request& request) {
+// Applies an option that stands alone; false when it is not one of ours.
+bool applyFlag(std::string_view option, Request& request) {
     if (option == "--lire") {
         request.form = Form::Lire;
     } else if (option == "--migliaia") {
@@ -19,20 +19,56 @@ bool applyOption(std::string_view option, Request& request) {
     return true;
 }
 
+// The separator a user names: one character, or "\t" for a tab.
+std::optional<char> separatorNamed(std::string_view name) {
+    if (name == "\\t") {
+        return '\t';
+    }
+    return name.size() == 1 ? std::optional<char>(name.front()) : std::nullopt;
+}
+
+std::optional<UsageError> checkCsv(const Request& request, bool separatorGiven) {
+    if (!request.csvColumn) {
+        return separatorGiven ? std::optional(UsageError{"--separatore vale solo con --csv"})
+                              : std::nullopt;
+    }
+    if (request.amounts.size() > 1) {
+        return UsageError{"con --csv si legge al più un file"};
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::variant<Request, UsageError> parseArguments(std::span<const char* const> arguments) {
     Request request;
     bool onlyAmounts = false;
-    for (const std::string_view argument : arguments) {
+    bool separatorGiven = false;
+    for (auto at = arguments.begin(); at != arguments.end(); ++at) {
+        const std::string_view argument = *at;
+        const bool takesValue = argument == "--csv" || argument == "--separatore";
         if (onlyAmounts || argument.size() < 2 || argument.front() != '-') {
             request.amounts.push_back(argument);
         } else if (argument == "--") {
             onlyAmounts = true;
-        } else if (!applyOption(argument, request)) {
+        } else if (takesValue && std::next(at) == arguments.end()) {
+            return UsageError{"manca il valore di " + std::string(argument)};
+        } else if (argument == "--csv") {
+            request.csvColumn = *++at;
+        } else if (argument == "--separatore") {
+            const auto separator = separatorNamed(*++at);
+            if (!separator) {
+                return UsageError{"il separatore è un solo carattere, o \\t per il tabulatore"};
+            }
+            request.separator = *separator;
+            separatorGiven = true;
+        } else if (!applyFlag(argument, request)) {
             return UsageError{"opzione non riconosciuta: '" + std::string(argument) +
                               "' (per un importo negativo usare '--' prima)"};
         }
+    }
+    if (auto error = checkCsv(request, separatorGiven)) {
+        return *error;
     }
     return request;
 }

@@ -2,6 +2,7 @@
 
 #include "amount_text.h"
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -17,7 +18,9 @@ struct Request {
     Figures figures = Figures::Plain;
     bool help = false;
     bool version = false;
-    std::vector<std::string_view> amounts; ///< empty: read standard input
+    std::vector<std::string_view> amounts;     ///< empty: read standard input; with --csv, the file
+    std::optional<std::string_view> csvColumn; ///< --csv: the amount column's name or number
+    char separator = ';';                      ///< --separatore: between the fields of a CSV file
 };
 
 struct UsageError {
@@ -25,7 +28,8 @@ struct UsageError {
 };
 
 /// Reads the command line (without the program name). Options may stand anywhere before "--";
-/// everything after it is an amount, even when it starts with "-".
+/// everything after it is an amount, even when it starts with "-". "--csv" and "--separatore"
+/// take the argument that follows them.
 std::variant<Request, UsageError> parseArguments(std::span<const char* const> arguments);
 
 } // namespace zifrano::cli

@@ -1,5 +1,7 @@
 #include "line_reader.h"
 
+#include "waiting_input.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -23,16 +25,8 @@ LineReader::LineReader(std::streambuf& in, std::function<void()> beforeWaiting)
     , m_beforeWaiting(std::move(beforeWaiting)) {}
 
 bool LineReader::fill() {
-    std::streamsize waiting = m_in.in_avail();
-    if (waiting == 0) {
-        m_beforeWaiting();
-        waiting = 1; // wait for one byte; the rest of what arrives with it is then waiting
-    }
-    const std::streamsize size =
-        waiting < 0
-            ? 0
-            : m_in.sgetn(m_chunk.data(), std::min<std::streamsize>(waiting, m_chunk.size()));
-    m_unread = std::string_view(m_chunk.data(), static_cast<std::size_t>(size));
+    const std::size_t size = takeWaiting(m_in, m_chunk, m_beforeWaiting);
+    m_unread = std::string_view(m_chunk.data(), size);
     if (std::exchange(m_atStart, false) && m_unread.starts_with(kByteOrderMark)) {
         m_unread.remove_prefix(kByteOrderMark.size());
     }

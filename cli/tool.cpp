@@ -2,8 +2,10 @@
 
 #include "amount_lines.h"
 #include "arguments.h"
+#include "csv_table.h"
 
 #include <exception>
+#include <fstream>
 #include <istream>
 #include <ostream>
 
@@ -12,12 +14,19 @@ namespace {
 
 constexpr const char* kUsage =
     R"(Uso: zifrano-lettere [--lire] [--migliaia] [--] [IMPORTO ...]
+     zifrano-lettere --csv COLONNA [--separatore CARATTERE] [--migliaia] [--lire] [FILE]
 Scrive ogni IMPORTO in lettere, come sugli assegni, uno per riga.
 Senza IMPORTO legge gli importi dallo standard input, uno per riga, e risponde
 a ogni riga appena la legge.
+Con --csv copia una tabella CSV (il FILE, o lo standard input) aggiungendo a
+ogni riga l'importo della COLONNA in lettere: "Importo in lettere" e
+"Importo intero in lettere" (con --lire solo questa).
 
   --lire      scrive solo la parte intera in lettere (importi in lire)
   --migliaia  il punto separa le migliaia e la virgola i decimali (1.234,56)
+  --csv COLONNA          la colonna degli importi: il suo titolo, o il numero da 1
+  --separatore CARATTERE il separatore dei campi CSV: ; se non indicato, \t per
+                         il tabulatore
   -h, --help  mostra questo aiuto ed esce
   --version   mostra la versione ed esce
   --          gli argomenti che seguono sono importi anche se iniziano con '-'
@@ -33,8 +42,24 @@ importo o era fuori limite, o se la lettura o la scrittura non sono riuscite,
 2 se il comando è usato in modo errato.
 )";
 
+int convertCsv(const Request& request, std::istream& in, std::ostream& out, std::ostream& err) {
+    if (request.amounts.empty()) {
+        return wordCsvTable(request, in, out, err);
+    }
+    std::ifstream file{std::string(request.amounts.front()), std::ios::binary};
+    if (!file) {
+        err << "zifrano-lettere: impossibile leggere il file "
+            << quoteForTerminal(request.amounts.front()) << '\n';
+        return 1;
+    }
+    return wordCsvTable(request, file, out, err);
+}
+
 // Words each amount asked for; output that could not be written makes the status 1.
 int convert(const Request& request, std::istream& in, std::ostream& out, std::ostream& err) {
+    if (request.csvColumn) {
+        return convertCsv(request, in, out, err);
+    }
     AmountLines lines(request, out, err);
     if (request.amounts.empty()) {
         writeEachLine(in, out, err, lines);

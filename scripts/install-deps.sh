@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build                      # toolchain
     qt6-base-dev                               # the window: Qt 6 Widgets and its plugins
+    libcsv-dev                                 # the tool's CSV tables
     fonts-dejavu-core fonts-dejavu-extra       # the window's fonts, DejaVu Sans (Condensed)
     libgtest-dev libbenchmark-dev              # tests and benchmarks
     xvfb xauth xdotool xclip x11-utils         # driving the real window on a virtual display

@@ -1,0 +1,238 @@
+#include "csv_table.h"
+
+#include "amount_text.h"
+#include "waiting_input.h"
+
+#include "zifrano/importo_in_lettere.h"
+#include "zifrano/numero_in_lettere.h"
+#include "zifrano/wordings.h"
+
+#include <csv.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <istream>
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace zifrano::cli {
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xef\xbb\xbf";
+constexpr std::size_t kLargestField = 1 << 20;
+constexpr std::size_t kLongestAmount = 256;
+
+// The parser grows its field buffer through this: a field past a mebibyte is refused, so that
+// memory stays bounded whatever the input.
+void* boundedRealloc(void* block, std::size_t size) {
+    return size > kLargestField ? nullptr : std::realloc(block, size);
+}
+
+// Every byte of an unquoted field is kept: nothing counts as a blank to trim.
+int noBlanks(unsigned char) {
+    return 0;
+}
+
+// The column a user names: its number from 1, or its title in the header.
+std::optional<std::size_t> findColumn(std::string_view named,
+                                      const std::vector<std::string>& header) {
+    if (!named.empty() &&
+        std::all_of(named.begin(), named.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        const std::size_t number = std::stoul(std::string(named.substr(0, 9)));
+        return number >= 1 && number <= header.size() ? std::optional(number - 1) : std::nullopt;
+    }
+    const auto found = std::find(header.begin(), header.end(), named);
+    return found == header.end() ? std::nullopt
+                                 : std::optional(static_cast<std::size_t>(found - header.begin()));
+}
+
+class TableCopier {
+public:
+    TableCopier(const Request& request, std::ostream& out, std::ostream& err)
+        : m_request(request)
+        , m_out(out)
+        , m_err(err) {}
+
+    void field(std::string_view text);
+    void rowEnd(int terminator);
+
+    void keepByteOrderMark() { m_byteOrderMark = true; }
+    bool columnMissing() const { return m_columnMissing; }
+    bool sawError() const { return m_sawError; }
+    std::size_t row() const { return m_row; }
+
+private:
+    void headerEnd();
+    void writeField(std::string_view text);
+    void writeWordings(const std::optional<Wordings>& wordings);
+    void complain(const std::string& message);
+
+    const Request& m_request;
+    std::ostream& m_out;
+    std::ostream& m_err;
+    std::vector<std::string> m_header;
+    std::optional<std::size_t> m_column;
+    std::size_t m_row = 1;
+    std::size_t m_fields = 0;
+    std::string m_amount;
+    std::string m_quoted;
+    std::string m_lineEnd = "\n";
+    bool m_byteOrderMark = false;
+    bool m_columnMissing = false;
+    bool m_sawError = false;
+};
+
+void TableCopier::writeField(std::string_view text) {
+    if (m_fields++ > 0) {
+        m_out << m_request.separator;
+    }
+    const auto special = [this](char c) {
+        return c == m_request.separator || c == '"' || c == '\r' || c == '\n';
+    };
+    if (std::none_of(text.begin(), text.end(), special)) {
+        m_out << text;
+        return;
+    }
+    // Quoted, with its quotes doubled, as the library writes a field.
+    m_quoted.resize(csv_write2(nullptr, 0, text.data(), text.size(), '"'));
+    csv_write2(m_quoted.data(), m_quoted.size(), text.data(), text.size(), '"');
+    m_out << m_quoted;
+}
+
+void TableCopier::field(std::string_view text) {
+    if (m_columnMissing) {
+        return;
+    }
+    if (!m_column) {
+        m_header.emplace_back(text);
+        return;
+    }
+    if (m_fields == *m_column) {
+        m_amount.assign(text.substr(0, kLongestAmount + 1));
+    }
+    writeField(text);
+}
+
+void TableCopier::headerEnd() {
+    m_column = findColumn(*m_request.csvColumn, m_header);
+    if (!m_column) {
+        m_columnMissing = true;
+        return;
+    }
+    if (m_byteOrderMark) {
+        m_out << kByteOrderMark; // kept, for the spreadsheets that look for it
+    }
+    for (const std::string& title : m_header) {
+        writeField(title);
+    }
+    if (m_request.form == Form::Euro) {
+        writeField("Importo in lettere");
+    }
+    writeField("Importo intero in lettere");
+}
+
+void TableCopier::complain(const std::string& message) {
+    m_err << "zifrano-lettere: riga " << m_row << ": " << message << '\n';
+    m_sawError = true;
+}
+
+void TableCopier::writeWordings(const std::optional<Wordings>& wordings) {
+    if (m_request.form == Form::Euro) {
+        writeField(wordings ? wordings->euro : "");
+    }
+    writeField(wordings ? wordings->lire : "");
+}
+
+void TableCopier::rowEnd(int terminator) {
+    if (m_columnMissing) {
+        return;
+    }
+    // Rows end as they ended in the input; the last one, at the end of the input, as the one
+    // before.
+    if (terminator == '\r' || terminator == '\n') {
+        m_lineEnd = terminator == '\r' ? "\r\n" : "\n";
+    }
+    if (!m_column) {
+        headerEnd();
+        if (m_columnMissing) {
+            return;
+        }
+    } else if (m_fields != m_header.size()) {
+        complain("ha " + std::to_string(m_fields) + " campi, l'intestazione " +
+                 std::to_string(m_header.size()));
+        while (m_fields < m_header.size()) {
+            writeField("");
+        }
+        writeWordings(std::nullopt);
+    } else {
+        const auto read = m_amount.size() > kLongestAmount
+                              ? Refusal::TooLong
+                              : readAmount(m_amount, m_request.figures);
+        const auto* amount = std::get_if<Amount>(&read);
+        const bool worded = amount && isWordable(*amount);
+        if (!worded) {
+            const Refusal refusal = amount ? Refusal::OutOfRange : std::get<Refusal>(read);
+            complain(std::string(describe(refusal)) + ": " + quoteForTerminal(m_amount));
+        }
+        writeWordings(worded ? wordingsOf(*amount) : std::nullopt);
+    }
+    m_out << m_lineEnd;
+    m_fields = 0;
+    ++m_row;
+}
+
+} // namespace
+
+int wordCsvTable(const Request& request, std::istream& in, std::ostream& out, std::ostream& err) {
+    csv_parser parser;
+    csv_init(&parser, 0);
+    csv_set_delim(&parser, static_cast<unsigned char>(request.separator));
+    csv_set_space_func(&parser, noBlanks);
+    csv_set_realloc_func(&parser, boundedRealloc);
+    TableCopier copier(request, out, err);
+    const auto onField = [](void* text, std::size_t size, void* to) {
+        static_cast<TableCopier*>(to)->field({static_cast<const char*>(text), size});
+    };
+    const auto onRowEnd = [](int terminator, void* to) {
+        static_cast<TableCopier*>(to)->rowEnd(terminator);
+    };
+    std::array<char, 1 << 16> chunk;
+    bool atStart = true;
+    int status = 0;
+    for (std::size_t size;
+         !copier.columnMissing() && out && (size = takeWaiting(*in.rdbuf(), chunk, [&] {
+                                                out.flush();
+                                                err.flush();
+                                            })) > 0;) {
+        std::string_view taken(chunk.data(), size);
+        if (std::exchange(atStart, false) && taken.starts_with(kByteOrderMark)) {
+            copier.keepByteOrderMark();
+            taken.remove_prefix(kByteOrderMark.size());
+        }
+        if (csv_parse(&parser, taken.data(), taken.size(), onField, onRowEnd, &copier) !=
+            taken.size()) {
+            err << "zifrano-lettere: riga " << copier.row() << ": un campo è più lungo di 1 MiB\n";
+            status = 1;
+            break;
+        }
+    }
+    if (status == 0 && !copier.columnMissing()) {
+        csv_fini(&parser, onField, onRowEnd, &copier);
+    }
+    csv_free(&parser);
+    if (copier.columnMissing()) {
+        err << "zifrano-lettere: la colonna '" << *request.csvColumn
+            << "' non è nell'intestazione\n";
+        return 2;
+    }
+    if (!out.flush()) {
+        err << "zifrano-lettere: errore di scrittura sullo standard output\n";
+        return 1;
+    }
+    return status != 0 || copier.sawError() ? 1 : 0;
+}
+
+} // namespace zifrano::cli

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "arguments.h"
+
+#include <iosfwd>
+
+namespace zifrano::cli {
+
+/// Copies a CSV table (RFC 4180) from `in` to `out` a row at a time, adding at the end of each
+/// row the wordings of the amount in the column that `request.csvColumn` names, by header or by
+/// number from 1. The header gets the wordings' titles. A row whose amount cannot be worded, or
+/// that has another number of fields than the header, gets empty wordings and a message naming
+/// it; a short row is filled out with empty fields first, so that no column shifts. Returns the
+/// exit status: 0, 1 when a row was in error or the input or output failed, 2 when the column
+/// is not in the header.
+int wordCsvTable(const Request& request, std::istream& in, std::ostream& out, std::ostream& err);
+
+} // namespace zifrano::cli

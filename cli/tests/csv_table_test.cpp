@@ -1,0 +1,133 @@
+#include "tool.h"
+
+#include <csv.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <random>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+namespace {
+
+struct CsvCase {
+    std::vector<const char*> arguments;
+    std::string input, out, err;
+    int exitCode;
+};
+
+class CsvTable : public testing::TestWithParam<CsvCase> {};
+
+TEST_P(CsvTable, AddsTheWordingsToEachRow) {
+    const CsvCase& c = GetParam();
+    std::istringstream in(c.input);
+    std::ostringstream out, err;
+    EXPECT_EQ(zifrano::cli::runTool(c.arguments, in, out, err), c.exitCode);
+    EXPECT_EQ(out.str(), c.out);
+    EXPECT_EQ(err.str(), c.err);
+}
+
+const std::string kTitles = ";Importo in lettere;Importo intero in lettere";
+const std::string kRow = "zifrano-lettere: riga ";
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CsvTable,
+    testing::Values(
+        // Quotes, doubled quotes, a separator and a line break inside a field, CRLF, a byte-order
+        // mark: every field goes out as it came, quoted only where it must be.
+        CsvCase{{"--csv", "Importo"},
+                "\xef\xbb\xbf\"Cliente\";Importo\r\n\"Rossi; \"\"B\"\"\r\n\";12,5\r\n\" a \";3\r\n",
+                "\xef\xbb\xbf"
+                "Cliente;Importo" +
+                    kTitles +
+                    "\r\n\"Rossi; \"\"B\"\"\r\n\";12,5;dodici / "
+                    "50;dodici\r\n a ;3;tre / 00;tre\r\n",
+                "",
+                0},
+        // By number, with a comma between fields, the whole amount only, the Italian way.
+        CsvCase{
+            {"--csv", "2", "--separatore", ",", "--lire", "--migliaia"},
+            "a,b\nx,\"1.234,5\"\ny,7",
+            "a,b,Importo intero in lettere\nx,\"1.234,5\",milleduecentotrentaquattro\ny,7,sette\n",
+            "",
+            0},
+        // Rows in error keep their place, their columns and their fields.
+        CsvCase{{"--csv", "Importo"},
+                "N;Importo;Nota\n1;12abc;x\n2\n3;-1;\n4;;z\n",
+                "N;Importo;Nota" + kTitles + "\n1;12abc;x;;\n2;;;;\n3;-1;;;\n4;;z;;\n",
+                kRow + "2: non è un importo: '12abc'\n" + kRow +
+                    "3: ha 1 campi, l'intestazione 3\n" + kRow + "4: Importo fuori limite: '-1'\n" +
+                    kRow + "5: manca l'importo: ''\n",
+                1},
+        CsvCase{{"--csv", "Totale"},
+                "N;Importo\n1;2\n",
+                "",
+                "zifrano-lettere: la colonna 'Totale' non è nell'intestazione\n",
+                2},
+        CsvCase{{"--csv", "1", "a", "b"},
+                "",
+                "",
+                "zifrano-lettere: con --csv si legge al più un file\n"
+                "Usare 'zifrano-lettere --help' per le istruzioni.\n",
+                2}));
+
+// Fields of every kind written as a spreadsheet writes them come out of the tool unchanged.
+TEST(CsvTable, EveryFieldComesOutByteForByte) {
+    std::mt19937 random(12);
+    const std::string alphabet = "ab ;\"\r\n,\t\xc3\xa8"
+                                 "0";
+    std::vector<std::vector<std::string>> rows;
+    std::string input = "A;B;Importo\n";
+    for (int r = 0; r < 300; ++r) {
+        rows.push_back({});
+        for (int f = 0; f < 2; ++f) {
+            std::string field;
+            for (int n = random() % 8; n > 0; --n) {
+                field += alphabet[random() % alphabet.size()];
+            }
+            rows.back().push_back(field);
+            std::string quoted(csv_write2(nullptr, 0, field.data(), field.size(), '"'), '\0');
+            csv_write2(quoted.data(), quoted.size(), field.data(), field.size(), '"');
+            input += quoted + ";";
+        }
+        input += std::to_string(r) + "\r\n";
+    }
+    std::istringstream in(input);
+    std::ostringstream out, err;
+    ASSERT_EQ(zifrano::cli::runTool(std::vector{"--csv", "3"}, in, out, err), 0) << err.str();
+    struct Parsed {
+        std::vector<std::vector<std::string>> rows{{}};
+    } parsed;
+    csv_parser parser;
+    csv_init(&parser, CSV_STRICT);
+    csv_set_delim(&parser, ';');
+    csv_set_space_func(&parser, [](unsigned char) { return 0; }); // blanks are data
+    const auto onField = [](void* text, std::size_t size, void* to) {
+        static_cast<Parsed*>(to)->rows.back().emplace_back(static_cast<const char*>(text), size);
+    };
+    const auto onRowEnd = [](int, void* to) { static_cast<Parsed*>(to)->rows.emplace_back(); };
+    ASSERT_EQ(csv_parse(&parser, out.str().data(), out.str().size(), onField, onRowEnd, &parsed),
+              out.str().size());
+    csv_fini(&parser, onField, onRowEnd, &parsed);
+    csv_free(&parser);
+    ASSERT_EQ(parsed.rows.size(), rows.size() + 2); // the header, and the row begun at the end
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        ASSERT_EQ(parsed.rows[r + 1].size(), 5U);
+        EXPECT_EQ(parsed.rows[r + 1][0], rows[r][0]);
+        EXPECT_EQ(parsed.rows[r + 1][1], rows[r][1]);
+    }
+}
+
+TEST(CsvTableProcess, ReadsAFile) {
+    const std::string command =
+        "printf 'Data;Importo\\n1/2;1.234,56\\n' > csv_test.csv && test \"$(" ZIFRANO_LETTERE_PATH
+        " --csv Importo --migliaia csv_test.csv | tail -n 1)\" = "
+        "'1/2;1.234,56;milleduecentotrentaquattro / 56;milleduecentotrentaquattro'; "
+        "status=$?; rm -f csv_test.csv; exit $status";
+    const int status = std::system(command.c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+
+} // namespace
