@@ -106,8 +106,8 @@ remove_root() {
     root=""
 }
 cleanup() {
-    [[ -n "$app" ]] && kill "$app" 2>/dev/null
-    [[ -n "$xvfb" ]] && kill "$xvfb" 2>/dev/null
+    if [[ -n "$app" ]]; then kill "$app" 2>/dev/null || true; fi
+    if [[ -n "$xvfb" ]]; then kill "$xvfb" 2>/dev/null || true; fi
     unmount_all
     remove_root || true
 }
