@@ -13,6 +13,9 @@ packages=(
     clang-format                               # the formatting check
     clang libclang-rt-14-dev                   # fuzzing: libFuzzer and the sanitizers
     dpkg-dev file desktop-file-utils appstream # the Debian package and its checks
+    lintian man-db librsvg2-bin python3        #   lintian, manual pages, the images
+    debootstrap                                # the clean-system install test
+    weston qt6-wayland                         # the window on a headless Wayland compositor
     libicu-dev                                 # the peer benchmark (never linked by ZIFRANO)
 )
 

@@ -6,6 +6,7 @@
   ui/resources/pointer.xpm  the pointer over the logo: 32 x 32, two colours and a mask,
                             hot spot (12, 6)
   packaging/icons/zifrano-N.png  the window icon for the desktop's menus, N = 32, 64, 128
+  packaging/icons/zifrano.svg    the same icon, scalable: the 32 x 32 pixels as squares
 
 Only the standard library is used, so the images can be made anew anywhere:
     python3 scripts/make-images.py
@@ -103,6 +104,28 @@ def write_png(path, scale):
     header = struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)
     path.write_bytes(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) +
                      chunk(b"IDAT", zlib.compress(b"".join(rows), 9)) + chunk(b"IEND", b""))
+
+
+def write_svg(path):
+    """The window icon as an SVG of 32 x 32 unit squares, each run of one colour along a row
+    drawn as one rectangle, so that it scales to any size with the 32-pixel art's edges."""
+    rects = []
+    for y, row in enumerate(icon_pixels()):
+        x = 0
+        while x < 32:
+            colour = row[x]
+            end = x
+            while end < 32 and row[end] == colour:
+                end += 1
+            if colour is not TRANSPARENT:
+                r, g, b = ICON_PALETTE[colour]
+                rects.append(f'  <rect x="{x}" y="{y}" width="{end - x}" height="1" '
+                             f'fill="#{r:02x}{g:02x}{b:02x}"/>')
+            x = end
+    path.write_text('<?xml version="1.0" encoding="UTF-8"?>\n'
+                    '<svg xmlns="http://www.w3.org/2000/svg" width="32" height="32" '
+                    'viewBox="0 0 32 32" shape-rendering="crispEdges">\n' +
+                    "\n".join(rects) + "\n</svg>\n")
 
 
 # --- logo: "ZIFRANO" on a blue band ---------------------------------------------------------
@@ -211,4 +234,5 @@ if __name__ == "__main__":
     ICONS.mkdir(parents=True, exist_ok=True)
     for scale in (1, 2, 4):
         write_png(ICONS / f"zifrano-{32 * scale}.png", scale)
+    write_svg(ICONS / "zifrano.svg")
     print(f"images written to {OUT} and {ICONS}")
