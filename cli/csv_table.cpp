@@ -24,6 +24,7 @@ namespace {
 constexpr std::string_view kByteOrderMark = "\xef\xbb\xbf";
 constexpr std::size_t kLargestField = 1 << 20;
 constexpr std::size_t kLongestAmount = 256;
+constexpr std::size_t kRowPiece = 1 << 16;
 
 // The parser grows its field buffer through this: a field past a mebibyte is refused, so that
 // memory stays bounded whatever the input.
@@ -79,6 +80,7 @@ private:
     std::size_t m_fields = 0;
     std::string m_amount;
     std::string m_quoted;
+    std::string m_rowText; // the row being written, sent out whole
     std::string m_lineEnd = "\n";
     bool m_byteOrderMark = false;
     bool m_columnMissing = false;
@@ -87,19 +89,24 @@ private:
 
 void TableCopier::writeField(std::string_view text) {
     if (m_fields++ > 0) {
-        m_out << m_request.separator;
+        m_rowText += m_request.separator;
     }
     const auto special = [this](char c) {
         return c == m_request.separator || c == '"' || c == '\r' || c == '\n';
     };
     if (std::none_of(text.begin(), text.end(), special)) {
-        m_out << text;
+        m_rowText += text;
         return;
     }
     // Quoted, with its quotes doubled, as the library writes a field.
     m_quoted.resize(csv_write2(nullptr, 0, text.data(), text.size(), '"'));
     csv_write2(m_quoted.data(), m_quoted.size(), text.data(), text.size(), '"');
-    m_out << m_quoted;
+    m_rowText += m_quoted;
+    // A row of many long fields goes out in pieces, so that memory stays bounded.
+    if (m_rowText.size() > kRowPiece) {
+        m_out << m_rowText;
+        m_rowText.clear();
+    }
 }
 
 void TableCopier::field(std::string_view text) {
@@ -123,7 +130,7 @@ void TableCopier::headerEnd() {
         return;
     }
     if (m_byteOrderMark) {
-        m_out << kByteOrderMark; // kept, for the spreadsheets that look for it
+        m_rowText += kByteOrderMark; // kept, for the spreadsheets that look for it
     }
     for (const std::string& title : m_header) {
         writeField(title);
@@ -179,7 +186,9 @@ void TableCopier::rowEnd(int terminator) {
         }
         writeWordings(worded ? wordingsOf(*amount) : std::nullopt);
     }
-    m_out << m_lineEnd;
+    m_rowText += m_lineEnd;
+    m_out << m_rowText;
+    m_rowText.clear();
     m_fields = 0;
     ++m_row;
 }
