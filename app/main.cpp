@@ -10,6 +10,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QString::fromLatin1(zifrano::ui::kApplicationTitle));
     QApplication::setApplicationVersion(QStringLiteral(ZIFRANO_VERSION));
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    zifrano::ui::loadQtTranslations();
 
     zifrano::ui::QtPlatform platform;
     zifrano::ui::Form1 window(platform);

@@ -2,7 +2,6 @@
 #include "form1.h"
 #include "messages.h"
 #include "recording_platform.h"
-#include "shrinking_label.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -14,6 +13,8 @@
 #include <QStyle>
 #include <QTest>
 
+#include <algorithm>
+#include <cmath>
 #include <map>
 #include <memory>
 
@@ -59,6 +60,18 @@ const TypingCase kTyping[] = {
     {"too large for a double is above it", "1e400", "1", "1e400", kOut, kOut, 1},
     {"a huge negative is not", "-1e400", "1", "-1e4001", kOut, kOut, 0},
 };
+
+// The contrast ratio of two colours, as accessibility guidelines define it.
+double contrast(const QColor& a, const QColor& b) {
+    const auto linear = [](double v) {
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    const auto luminance = [&](const QColor& c) {
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const auto [dark, light] = std::minmax({luminance(a), luminance(b)});
+    return (light + 0.05) / (dark + 0.05);
+}
 
 void type(QWidget* field, const std::string& keys) {
     const std::map<char, QKeyCombination> special{
@@ -148,7 +161,15 @@ private Q_SLOTS:
         QCOMPARE(m_window->pos(), QPoint(0, 0));
         QCOMPARE(field()->selectedText(), QStringLiteral("123"));
         QCOMPARE(QApplication::focusWidget(), field());
-        QCOMPARE(accessibleName("Text1"), QStringLiteral("Importo"));
+        // A screen reader finds a name on everything it can reach, and never the hidden Picture3.
+        QAccessibleInterface* client =
+            QAccessible::queryAccessibleInterface(m_window->centralWidget());
+        for (int i = 0; i < client->childCount(); ++i) {
+            const QAccessibleInterface* child = client->child(i);
+            QCOMPARE(child->object() == control("Picture3"), bool(child->state().invisible));
+            QVERIFY2(child->state().invisible || !child->text(QAccessible::Name).isEmpty(),
+                     qPrintable(child->object()->objectName()));
+        }
         // Clicks into the field or on the background select its whole text.
         startWith(QStringLiteral("4567"));
         QTest::mouseClick(field(), Qt::LeftButton, {}, QPoint(20, 10));
@@ -169,6 +190,13 @@ private Q_SLOTS:
     }
 
     void eachCopyButtonShowsItsNoticeOnce() {
+        // Out of range there is no wording: nothing is copied, and no notice is used up.
+        startWith(QStringLiteral("-5"));
+        activate("Command1");
+        activate("Command4");
+        QCOMPARE(m_platform->calls, QStringList({"beep", "beep"}));
+        m_platform->calls.clear();
+        startWith(QStringLiteral("123"));
         QTest::keyClick(m_window.get(), Qt::Key_C, Qt::AltModifier); // the access key
         QTRY_COMPARE(m_platform->calls.size(), 3); // an access key clicks after a short delay
         type(field(), "0.5");
@@ -188,6 +216,81 @@ private Q_SLOTS:
         // Back in the field, ready for the next amount.
         QCOMPARE(QApplication::focusWidget(), field());
         QCOMPARE(field()->selectedText(), QStringLiteral("7"));
+    }
+
+    void keyboardPressesButtonsAndLeavesMenus() {
+        for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
+            control("Command2")->setFocus();
+            QTest::keyClick(control("Command2"), key);
+        }
+        QCOMPARE(m_platform->calls, QStringList({"endProgram", "endProgram"}));
+        // Escape closes the menu and gives the keyboard back to the field, text selected.
+        QTest::keyClick(m_window.get(), Qt::Key_Question, Qt::AltModifier);
+        QWidget* menu = QApplication::activePopupWidget();
+        QVERIFY(menu);
+        QTest::keyClick(menu, Qt::Key_Escape);
+        QVERIFY(!QApplication::activePopupWidget());
+        QCOMPARE(QApplication::focusWidget(), field());
+        QCOMPARE(field()->selectedText(), QStringLiteral("123"));
+        // A wording cannot be selected, so nothing but the copy buttons copies one.
+        auto* label = control<QLabel>("Label1");
+        QTest::mousePress(label, Qt::LeftButton, {}, QPoint(4, 9));
+        QTest::mouseMove(label, QPoint(200, 9));
+        QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(200, 9));
+        QVERIFY(!label->hasSelectedText());
+    }
+
+    // Whatever the palette, set before the window or while it runs: text on the window's fixed
+    // backgrounds is readable, the system's text colour is kept wherever it can be read, and the
+    // euro wording stands on the system's own colours.
+    void textIsReadableInAnyTheme_data() {
+        QTest::addColumn<QColor>("text");
+        QTest::addColumn<QColor>("background");
+        QTest::addColumn<bool>("whileRunning");
+        QTest::newRow("as it is") << QColor() << QColor() << false;
+        QTest::newRow("dark from the start")
+            << QColor(230, 230, 230) << QColor(45, 45, 45) << false;
+        QTest::newRow("dark while running") << QColor(230, 230, 230) << QColor(45, 45, 45) << true;
+        QTest::newRow("dark red text while running")
+            << QColor(128, 0, 0) << QColor(Qt::white) << true;
+    }
+    void textIsReadableInAnyTheme() {
+        QFETCH(QColor, text);
+        QFETCH(QColor, background);
+        QFETCH(bool, whileRunning);
+        const QPalette before = QApplication::palette();
+        if (text.isValid()) {
+            QPalette changed = before;
+            for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) {
+                changed.setColor(role, background);
+            }
+            for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+                changed.setColor(role, text);
+            }
+            QApplication::setPalette(changed);
+            QCoreApplication::processEvents(); // widgets hear of it through posted events
+            if (!whileRunning) {
+                init();
+            }
+        }
+        const QPalette system = QApplication::palette();
+        for (const auto* label : m_window->centralWidget()->findChildren<QLabel*>()) {
+            if (label->isHidden()) {
+                continue;
+            }
+            const QWidget* filled = label->autoFillBackground() ? label : label->parentWidget();
+            const QColor back = filled->palette().color(filled->backgroundRole());
+            const QColor fore = label->palette().color(label->foregroundRole());
+            QVERIFY2(contrast(back, fore) >= 4.5, qPrintable(label->objectName()));
+            if (label->objectName() != QLatin1String("Label2") &&
+                contrast(back, system.text().color()) >= 4.5) {
+                QCOMPARE(fore, system.text().color());
+            }
+        }
+        const QWidget* euro = control("Label1");
+        QCOMPARE(euro->palette().color(euro->backgroundRole()), system.base().color());
+        QCOMPARE(euro->palette().color(euro->foregroundRole()), system.text().color());
+        QApplication::setPalette(before);
     }
 
     void commands_data() {
@@ -238,21 +341,28 @@ private Q_SLOTS:
         QVERIFY(!m_window->windowIcon().availableSizes().isEmpty());
     }
 
-    void aLongWordingShrinksToFitAndAShortOneGrowsBack() {
+    // Each group value repeated in all four groups, with cents: every wording is whole inside
+    // the room a framed label gives its text, past the frame and an indent of half an "x".
+    void everyWordingFitsItsLabel() {
         const double usual = control("Label1")->font().pointSizeF();
-        startWith(QStringLiteral("999999999999.99"));
-        for (const char* name : {"Label1", "Label3"}) {
-            const auto* label = control<QLabel>(name);
-            QVERIFY(label->text().startsWith(QString::fromStdString(kNines + "miliardi")));
-            QVERIFY(label->font().pointSizeF() < usual);
-            QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <=
-                    label->contentsRect().width());
+        double smallest = usual;
+        for (qint64 group = 0; group < 1000; ++group) {
+            startWith(QString::number(group * 1001001001) + QStringLiteral(".77"));
+            for (const char* name : {"Label1", "Label3"}) {
+                const auto* label = control<QLabel>(name);
+                const QFontMetricsF metrics(label->font());
+                const QRect room = label->contentsRect().adjusted(
+                    label->fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2, 0, 0, 0);
+                const double ink = std::max(metrics.horizontalAdvance(label->text()),
+                                            metrics.boundingRect(label->text()).right());
+                QVERIFY2(ink <= room.width() && metrics.height() <= room.height(),
+                         qPrintable(label->text()));
+                smallest = std::min(smallest, label->font().pointSizeF());
+            }
         }
-        auto* label = control<zifrano::ui::ShrinkingLabel>("Label3");
-        label->showText(QString(400, QLatin1Char('m')));
-        QCOMPARE(label->font().pointSizeF(), zifrano::ui::ShrinkingLabel::kSmallestPointSize);
+        qInfo("smallest font %.2f pt", smallest);
         startWith(QStringLiteral("1"));
-        QCOMPARE(label->font().pointSizeF(), usual);
+        QCOMPARE(control("Label1")->font().pointSizeF(), usual);
     }
 };
 
