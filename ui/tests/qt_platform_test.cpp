@@ -1,14 +1,23 @@
+#include "messages.h"
 #include "qt_platform.h"
+
+#include "zifrano/wordings.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QTest>
+#include <QTextLayout>
 #include <QTimer>
 #include <QUrl>
+
+#include <memory>
 
 class QtPlatformTest : public QObject {
     Q_OBJECT
@@ -52,6 +61,37 @@ private Q_SLOTS:
         m_platform.showMessage(QStringLiteral("Il testo ' uno / 00 ' ..."));
         QCOMPARE(seen, QStringList({"ZIFRANO", "Il testo ' uno / 00 ' ...",
                                     QString::number(QMessageBox::NoIcon), "1"}));
+    }
+
+    // The notice of the longest wording is broken inside the box, so that no line is cut.
+    void noticeOfALongWordingIsShownWhole() {
+        const std::string euro = zifrano::wordingsFromFieldText("454454454454.44")->euro;
+        double widest = 0, room = 0;
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            room = label->contentsRect().width();
+            QTextLayout layout(label->text(), label->font());
+            layout.setTextOption(QTextOption(label->alignment()));
+            layout.beginLayout();
+            for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+                line.setLineWidth(room);
+                widest = std::max(widest, line.naturalTextWidth());
+            }
+            layout.endLayout();
+            box->button(QMessageBox::Ok)->click();
+        });
+        m_platform.showMessage(zifrano::ui::copyNotice(QString::fromStdString(euro)));
+        QVERIFY(room > 0);
+        QVERIFY2(widest <= room, qPrintable(QString::number(widest)));
+    }
+
+    void qtTextsAreItalian() {
+        QVERIFY(zifrano::ui::loadQtTranslations());
+        QLineEdit field;
+        const std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+        QCOMPARE(menu->actions().first()->text().section(QLatin1Char('\t'), 0, 0),
+                 QStringLiteral("Ann&ulla"));
     }
 
     void launchOpensOnlyTheAddress_data() {
