@@ -46,6 +46,18 @@ frame_corner() {
     echo "$((x - left)),$((y - top))"
 }
 
+# The program's visible windows, its popup menus included.
+shown_windows() { xdotool search --onlyvisible --pid "$app" 2>/dev/null | wc -l; }
+
+# Clicks button $1 at $2 $3 in the window and waits for a popup menu to open.
+open_menu() {
+    local before
+    before=$(shown_windows)
+    xdotool mousemove --window "$window" "$2" "$3" click "$1"
+    for _ in $(seq 100); do (($(shown_windows) > before)) && return 0; sleep 0.05; done
+    fail "no menu opened"
+}
+
 expect_corner() {
     local corner
     for _ in $(seq 40); do corner=$(frame_corner); [[ "$corner" == 0,0 ]] && return 0; sleep 0.05; done
@@ -73,7 +85,8 @@ export XDG_RUNTIME_DIR="$work"
 if [[ "$wm" == openbox ]]; then
     openbox --sm-disable >/dev/null 2>&1 &
     manager=$!
-    wm_ready() { [[ "$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null)" == *"window id"* ]]; }
+    # The work area is among the last things it sets up before it manages windows.
+    wm_ready() { [[ "$(xprop -root _NET_WORKAREA 2>/dev/null)" == *=* ]]; }
     for _ in $(seq 100); do wm_ready && break; sleep 0.05; done
     wm_ready || fail "openbox did not start"
 fi
@@ -137,10 +150,8 @@ expect_clipboard 'millecinquecento / 00' "after a click and a middle click"
 echo "middle click pasted the primary selection: 'millecinquecento / 00'"
 
 # A menu closed with Escape gives the keyboard back to the field, its whole text selected.
-xdotool mousemove --window "$window" 12 $((menu_bar / 2)) click 1
-sleep 0.3
+open_menu 1 12 $((menu_bar / 2))
 xdotool key Escape
-sleep 0.2
 xdotool type --delay 30 '8'
 xdotool key alt+c
 expect_clipboard 'otto / 00' "after Escape closed a menu and 8 was typed"
@@ -148,10 +159,8 @@ echo "after Escape the field had the keyboard: 'otto / 00'"
 
 # The field's context menu is Italian: "I" is the access key of "Incolla".
 printf 2500 | xclip -selection clipboard
-xdotool mousemove --window "$window" 48 $((menu_bar + 29)) click 3
-sleep 0.3
+open_menu 3 48 $((menu_bar + 29))
 xdotool key i
-sleep 0.2
 xdotool key alt+c
 expect_clipboard 'duemilacinquecento / 00' "after pasting through the context menu"
 echo "pasted through the Italian context menu: 'duemilacinquecento / 00'"
