@@ -85,10 +85,18 @@ export XDG_RUNTIME_DIR="$work"
 if [[ "$wm" == openbox ]]; then
     openbox --sm-disable >/dev/null 2>&1 &
     manager=$!
-    # The work area is among the last things it sets up before it manages windows.
-    wm_ready() { [[ "$(xprop -root _NET_WORKAREA 2>/dev/null)" == *=* ]]; }
-    for _ in $(seq 100); do wm_ready && break; sleep 0.05; done
-    wm_ready || fail "openbox did not start"
+    # Ready once it puts a frame around a new window: a probe window, closed again.
+    xmessage -name zifrano-probe probe 2>/dev/null &
+    probe=$!
+    managed() {
+        local id
+        id=$(xdotool search --onlyvisible --classname '^zifrano-probe$' 2>/dev/null | head -1) || true
+        [[ -n "$id" && "$(xprop -id "$id" _NET_FRAME_EXTENTS 2>/dev/null)" == *=* ]]
+    }
+    for _ in $(seq 200); do managed && break; sleep 0.05; done
+    managed || fail "openbox did not manage a window"
+    kill "$probe"
+    wait "$probe" 2>/dev/null || true
 fi
 
 "$bin/zifrano" 2>"$work/app.log" &
