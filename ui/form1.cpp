@@ -129,6 +129,9 @@ Form1::Form1(Platform& platform, QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     Text1->setFocus();
     connectHandlers();
+    // Placed before its native window exists: the position then counts the frame, which a
+    // window manager keeps at the corner however late it tells the program the frame's size.
+    moveToScaleOrigin();
 }
 
 void Form1::createControls(QWidget* client) {

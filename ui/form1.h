@@ -28,7 +28,6 @@ public:
 protected:
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private Q_SLOTS:
     // The amount field and the window itself.
@@ -104,7 +103,6 @@ private:
     // Whether the labels show "Importo fuori limite" in place of the wordings.
     bool m_fuoriLimite = false;
 
-    bool m_shownOnce = false;
     bool m_activatedOnce = false;
 };
 

@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QWindow>
 
 namespace zifrano::ui {
 namespace {
@@ -135,16 +136,6 @@ bool Form1::aboveLimit() const {
     return readLeadingNumber(Text1->text().toStdString()).number.toDouble() > kUpperLimit;
 }
 
-void Form1::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
-    // Placed before it is first mapped, so that it is not seen elsewhere first. A window manager
-    // then adds its frame around the client area, which is why activation moves it again.
-    if (!m_shownOnce) {
-        m_shownOnce = true;
-        moveToScaleOrigin();
-    }
-}
-
 void Form1::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::PaletteChange) {
@@ -217,8 +208,16 @@ void Form1::selectWholeText() {
 }
 
 void Form1::moveToScaleOrigin() {
-    // The client area's own coordinates start at 0, 0: the window goes to the screen's corner.
-    move(0, 0);
+    // The client area's own coordinates start at 0, 0: the window, frame and all, goes to the
+    // screen's corner. The frame's size is asked for afresh: a window manager may have framed the
+    // window after Qt last looked, and a position counting the frame would then be taken wrong.
+    QWindow* window = windowHandle();
+    if (!window) {
+        move(0, 0);
+        return;
+    }
+    const QMargins frame = window->frameMargins();
+    window->setPosition(frame.left(), frame.top());
 }
 
 void Form1::Command1_Click() {
