@@ -93,8 +93,9 @@ if [[ "$wm" == openbox ]]; then
         id=$(xdotool search --onlyvisible --classname '^zifrano-probe$' 2>/dev/null | head -1) || true
         [[ -n "$id" && "$(xprop -id "$id" _NET_FRAME_EXTENTS 2>/dev/null)" == *=* ]]
     }
-    for _ in $(seq 200); do managed && break; sleep 0.05; done
-    managed || fail "openbox did not manage a window"
+    for _ in $(seq 300); do managed && break; sleep 0.1; done
+    kill -0 "$manager" 2>/dev/null || fail "openbox ended"
+    managed || fail "openbox did not frame the probe window within 30 seconds"
     kill "$probe"
     wait "$probe" 2>/dev/null || true
 fi
