@@ -7,9 +7,11 @@ packages=(
     g++ cmake ninja-build                      # toolchain
     qt6-base-dev                               # the window: Qt 6 Widgets and its plugins
     libcsv-dev                                 # the tool's CSV tables
+    qt6-translations-l10n                      # Qt's own texts in Italian
     fonts-dejavu-core fonts-dejavu-extra       # the window's fonts, DejaVu Sans (Condensed)
     libgtest-dev libbenchmark-dev              # tests and benchmarks
     xvfb xauth xdotool xclip x11-utils         # driving the real window on a virtual display
+    openbox                                    # ... and under a window manager
     clang-format                               # the formatting check
     clang libclang-rt-14-dev                   # fuzzing: libFuzzer and the sanitizers
     dpkg-dev file desktop-file-utils appstream # the Debian package and its checks

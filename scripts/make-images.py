@@ -189,6 +189,11 @@ def write_gif(path):
 
 POINTER = [
     "............................",
+    "............................",
+    "............................",
+    "............................",
+    "............................",
+    "............................",
     "...........##...............",
     "..........#oo#..............",
     "..........#oo#..............",
@@ -217,8 +222,7 @@ POINTER = [
 def write_xpm(path):
     rows = [line.ljust(32, ".") for line in POINTER]
     rows += ["." * 32] * (32 - len(rows))
-    # Shift right by one so that the fingertip's first black pixel stands at (12, 1) and the
-    # pad of the finger at the hot spot (12, 6).
+    # Shift right by one so that the fingertip's first black pixel stands at the hot spot.
     rows = ["." + row[:31] for row in rows]
     lines = ['"32 32 3 1 12 6"',
              '". c None"', '"# c #000000"', '"o c #FFFFFF"'] + [f'"{row}"' for row in rows]

@@ -11,18 +11,43 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include <QEvent>
+
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace zifrano::ui {
 namespace {
 
 constexpr char kTitle[] = "ZIFRANO - Numeri in lettere per Assegni/Fatture";
 
+// The fixed backgrounds: the client area and the instruction line, and the lire wording.
+const QColor kGrey(192, 192, 192);
+const QColor kLightGrey(224, 224, 224);
+constexpr double kLeastContrast = 4.5;
+
 // Condensed, so that every caption fits the control the layout gives it.
 QFont clientFont() {
     QFont font(QStringLiteral("DejaVu Sans Condensed"));
     font.setPointSizeF(7.5);
     return font;
+}
+
+// Relative luminance and contrast ratio as accessibility guidelines define them.
+double luminance(const QColor& colour) {
+    const auto linear = [](double c) {
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+}
+
+// The system's text colour where it can be read on `background`, else black: a dark theme's
+// light text would vanish on the light backgrounds the window keeps in every theme.
+QColor readableOn(const QColor& background, const QColor& system) {
+    const auto [dark, light] = std::minmax({luminance(background), luminance(system)});
+    return (light + 0.05) / (dark + 0.05) >= kLeastContrast ? system : QColor(Qt::black);
 }
 
 void setColours(QWidget* widget, const QColor& background, const QColor& text) {
@@ -38,10 +63,6 @@ QWidget* createClientArea(QWidget* parent) {
     client->setObjectName(QStringLiteral("Form1Client"));
     client->setFixedSize(Form1::kClientSize);
     client->setFont(clientFont());
-    QPalette palette = client->palette();
-    palette.setColor(QPalette::Window, QColor(192, 192, 192));
-    client->setPalette(palette);
-    client->setAutoFillBackground(true);
     return client;
 }
 
@@ -62,9 +83,8 @@ ShrinkingLabel* createWordingLabel(QWidget* client, const char* name, const char
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
     label->setLineWidth(1);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    // The wording can be selected with the mouse and copied, yet the label takes no focus.
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    label->setFocusPolicy(Qt::NoFocus);
+    // No selection in the label: the keys would go to the field and copy its digits instead.
+    // The copy buttons are how a wording is copied.
     label->setAccessibleNamePrefix(namePrefix);
     label->showText(QString::fromUtf8(caption));
     return label;
@@ -103,11 +123,15 @@ Form1::Form1(Platform& platform, QWidget* parent)
     setCentralWidget(client);
     createControls(client);
     createMenus();
+    applyColours();
     // The window keeps its size and offers no maximise button.
     setWindowFlags(windowFlags() & ~Qt::WindowMaximizeButtonHint);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     Text1->setFocus();
     connectHandlers();
+    // Placed before its native window exists: the position then counts the frame, which a
+    // window manager keeps at the corner however late it tells the program the frame's size.
+    moveToScaleOrigin();
 }
 
 void Form1::createControls(QWidget* client) {
@@ -130,12 +154,17 @@ void Form1::createPictures(QWidget* client) {
     bold.setPointSizeF(8.25);
     bold.setBold(true);
     Picture3->setFont(bold);
+    // Hidden, so that screen readers do not announce a control nobody can see.
+    Picture3->hide();
 
     Picture1 = createLabel(client, "Picture1", QString(), fromTwips(5670, 210, 1800, 435));
     Picture1->setPixmap(logoPixmap());
     Picture1->setFixedSize(Picture1->pixmap().deviceIndependentSize().toSize());
     Picture1->setCursor(pointerCursor());
     Picture1->setToolTip(QStringLiteral("visita pagina dell'autore ..."));
+    Picture1->setAccessibleName(QStringLiteral("Logo dell'autore"));
+    Picture1->setAccessibleDescription(
+        QStringLiteral("Un clic apre la pagina web dell'autore nel browser"));
 }
 
 void Form1::createButtons(QWidget* client) {
@@ -173,20 +202,29 @@ void Form1::createLabels(QWidget* client) {
     Label4 = createLabel(client, "Label4", QStringLiteral("€"), fromTwips(60, 750, 225, 255));
     Label3 = createWordingLabel(client, "Label3", "centoventitre", fromTwips(300, 1080, 6510, 270),
                                 QStringLiteral("Importo intero in lettere"));
-    setColours(Label3, QColor(224, 224, 224), palette().color(QPalette::Text));
     Label3->setAccessibleDescription(
         QStringLiteral("La parte intera dell'importo in lettere, per gli importi in lire"));
     Label2 = createLabel(
         client, "Label2",
         QStringLiteral("Inserire un numero da 1 a 999.999.999.999 per convertirlo in lettere"),
         fromTwips(108, 36, 4980, 228));
-    setColours(Label2, QColor(192, 192, 192), QColor(0, 0, 255));
     Label1 =
         createWordingLabel(client, "Label1", "centoventitre / 00", fromTwips(300, 750, 7155, 270),
                            QStringLiteral("Importo in lettere in euro"));
-    setColours(Label1, palette().color(QPalette::Base), palette().color(QPalette::Text));
+    // The euro wording stands on the system's own window colours, whatever they are.
+    Label1->setBackgroundRole(QPalette::Base);
+    Label1->setForegroundRole(QPalette::Text);
+    Label1->setAutoFillBackground(true);
     Label1->setAccessibleDescription(QStringLiteral(
         "L'importo in lettere con i centesimi in cifre, come si scrive sugli assegni in euro"));
+}
+
+void Form1::applyColours() {
+    // The window's own palette is never set: it is the system's, and follows it.
+    const QPalette system = palette();
+    setColours(centralWidget(), kGrey, readableOn(kGrey, system.color(QPalette::WindowText)));
+    setColours(Label2, kGrey, QColor(0, 0, 255));
+    setColours(Label3, kLightGrey, readableOn(kLightGrey, system.color(QPalette::Text)));
 }
 
 void Form1::createMenus() {
@@ -216,6 +254,12 @@ void Form1::connectHandlers() {
     Text1->installEventFilter(this);
     centralWidget()->installEventFilter(this);
     Picture1->installEventFilter(this);
+    for (QPushButton* button : {Command1, Command2, Command3, Command4}) {
+        button->installEventFilter(this);
+    }
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>()) {
+        menu->installEventFilter(this);
+    }
 }
 
 } // namespace zifrano::ui

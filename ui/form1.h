@@ -26,8 +26,8 @@ public:
     explicit Form1(Platform& platform, QWidget* parent = nullptr);
 
 protected:
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private Q_SLOTS:
     // The amount field and the window itself.
@@ -55,6 +55,8 @@ private:
     void createField(QWidget* client);
     void createLabels(QWidget* client);
     void createMenus();
+    /// Fixed backgrounds with text readable on them, under the system's current palette.
+    void applyColours();
     void connectHandlers();
 
     /// The limit test, before the key acts: true when the key is refused.
@@ -63,6 +65,12 @@ private:
     void Text1_KeyPress(QChar& keyAscii);
     /// Runs a key typed into Text1 through the two key handlers; true when it was dealt with.
     bool handleText1Key(const QKeyEvent& key);
+    /// Keys and mouse buttons on Text1; true when the field is not to see the event.
+    bool filterText1(QEvent* event);
+    /// A middle click's paste of the X primary selection into Text1.
+    void pasteSelection();
+    /// Whether the number in Text1 is above the largest amount the window words.
+    bool aboveLimit() const;
 
     void selectWholeText();
     void moveToScaleOrigin();
@@ -92,8 +100,10 @@ private:
     // Whether each copy button has shown its one-time notice in this run.
     bool AvvisatoEuro = false;
     bool AvvisatoLire = false;
+    // Whether the labels show "Importo fuori limite" in place of the wordings.
+    bool m_fuoriLimite = false;
 
-    bool m_shownOnce = false;
+    bool m_activatedOnce = false;
 };
 
 } // namespace zifrano::ui

@@ -7,9 +7,14 @@
 #include "zifrano/number_reader.h"
 #include "zifrano/wordings.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
+#include <QPushButton>
+#include <QWindow>
 
 namespace zifrano::ui {
 namespace {
@@ -31,49 +36,122 @@ bool insertsText(const QKeyEvent& key) {
     return !text.isEmpty() && text.front().isPrint() && !(key.modifiers() & commands);
 }
 
-// A click: the left button let go over the widget.
-bool isClickRelease(const QObject* watched, const QEvent* event) {
-    if (event->type() != QEvent::MouseButtonRelease) {
+const QMouseEvent* mouseEvent(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+        return static_cast<QMouseEvent*>(event);
+    default:
+        return nullptr;
+    }
+}
+
+// A click: the button let go over the widget.
+bool isClick(const QObject* watched, const QMouseEvent* mouse, Qt::MouseButton button) {
+    return mouse->type() == QEvent::MouseButtonRelease && mouse->button() == button &&
+           static_cast<const QWidget*>(watched)->rect().contains(mouse->position().toPoint());
+}
+
+bool isEnter(const QEvent* event) {
+    if (event->type() != QEvent::KeyPress) {
         return false;
     }
-    const auto* mouse = static_cast<const QMouseEvent*>(event);
-    const auto* widget = static_cast<const QWidget*>(watched);
-    return mouse->button() == Qt::LeftButton &&
-           widget->rect().contains(mouse->position().toPoint());
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+           !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+}
+
+bool isEscape(const QEvent* event) {
+    return event->type() == QEvent::KeyPress &&
+           static_cast<const QKeyEvent*>(event)->key() == Qt::Key_Escape;
 }
 
 } // namespace
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Text1 && event->type() == QEvent::KeyPress) {
-        return handleText1Key(*static_cast<QKeyEvent*>(event));
+    if (watched == Text1) {
+        return filterText1(event);
     }
-    if (isClickRelease(watched, event)) {
-        if (watched == Text1) {
-            Text1_Click();
-        } else if (watched == Picture1) {
+    if (auto* button = qobject_cast<QPushButton*>(watched); button && isEnter(event)) {
+        // Return and Enter press the focused button, as Space does.
+        button->click();
+        return true;
+    }
+    if (auto* menu = qobject_cast<QMenu*>(watched); menu && isEscape(event)) {
+        // Left alone, the menu bar would keep the keyboard until a second Escape.
+        menu->hide();
+        Text1->setFocus();
+        selectWholeText();
+        return true;
+    }
+    const QMouseEvent* mouse = mouseEvent(event);
+    if (mouse && isClick(watched, mouse, Qt::LeftButton)) {
+        if (watched == Picture1) {
             Picture1_Click();
         } else if (watched == centralWidget() &&
-                   !centralWidget()->childAt(
-                       static_cast<QMouseEvent*>(event)->position().toPoint())) {
+                   !centralWidget()->childAt(mouse->position().toPoint())) {
             Form_Click();
         }
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-void Form1::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
-    // Activation is handled once, when the window first shows: coming back to the window from
-    // another program or from a message box leaves it where the user put it.
-    if (!m_shownOnce) {
-        m_shownOnce = true;
+bool Form1::filterText1(QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        return handleText1Key(*static_cast<QKeyEvent*>(event));
+    }
+    const QMouseEvent* mouse = mouseEvent(event);
+    if (!mouse) {
+        return false;
+    }
+    if (mouse->button() == Qt::LeftButton && mouse->type() != QEvent::MouseButtonPress) {
+        // The field's own release and double click would put the selection into the X primary
+        // selection, which is the user's: the click selects the whole text, and that is all.
+        if (isClick(Text1, mouse, Qt::LeftButton)) {
+            Text1_Click();
+        }
+        return true;
+    }
+    if (mouse->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+        // The field's own middle click moves the caret first and inserts there; here the pasted
+        // text replaces the selection, as a typed key or Ctrl+V would.
+        if (isClick(Text1, mouse, Qt::MiddleButton)) {
+            pasteSelection();
+        }
+        return true;
+    }
+    return false;
+}
+
+void Form1::pasteSelection() {
+    if (aboveLimit()) {
+        m_platform.beep();
+        return;
+    }
+    Text1->insert(QGuiApplication::clipboard()->text(QClipboard::Selection));
+}
+
+bool Form1::aboveLimit() const {
+    return readLeadingNumber(Text1->text().toStdString()).number.toDouble() > kUpperLimit;
+}
+
+void Form1::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        applyColours();
+    }
+    // Activation is handled once, at the first: coming back to the window from another program
+    // or from a message box leaves it where the user put it.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_activatedOnce) {
+        m_activatedOnce = true;
         Form_Activate();
     }
 }
 
 void Form1::Text1_Change() {
     const std::optional<Wordings> wordings = wordingsFromFieldText(Text1->text().toStdString());
+    m_fuoriLimite = !wordings;
     Label1->showText(fromStd(wordings ? wordings->euro : kFuoriLimite));
     Label3->showText(fromStd(wordings ? wordings->lire : kFuoriLimite));
 }
@@ -81,8 +159,7 @@ void Form1::Text1_Change() {
 bool Form1::Text1_KeyDown(const QKeyEvent& key) {
     // While the value is above the limit, nothing more may be typed in; keys that delete, move
     // or select still work, so that the value can be brought back by keyboard.
-    const double value = readLeadingNumber(Text1->text().toStdString()).number.toDouble();
-    if (value > kUpperLimit && insertsText(key)) {
+    if (aboveLimit() && insertsText(key)) {
         m_platform.beep();
         return true;
     }
@@ -131,8 +208,16 @@ void Form1::selectWholeText() {
 }
 
 void Form1::moveToScaleOrigin() {
-    // The client area's own coordinates start at 0, 0: the window goes to the screen's corner.
-    move(0, 0);
+    // The client area's own coordinates start at 0, 0: the window, frame and all, goes to the
+    // screen's corner. The frame's size is asked for afresh: a window manager may have framed the
+    // window after Qt last looked, and a position counting the frame would then be taken wrong.
+    QWindow* window = windowHandle();
+    if (!window) {
+        move(0, 0);
+        return;
+    }
+    const QMargins frame = window->frameMargins();
+    window->setPosition(frame.left(), frame.top());
 }
 
 void Form1::Command1_Click() {
@@ -144,11 +229,16 @@ void Form1::Command4_Click() {
 }
 
 void Form1::copyWording(const QString& copied, bool& avvisato) {
-    m_platform.clearClipboard();
-    m_platform.setClipboardText(copied);
-    if (!avvisato) {
-        m_platform.showMessage(copyNotice(copied));
-        avvisato = true;
+    if (m_fuoriLimite) {
+        // "Importo fuori limite" is no wording: nothing is copied and the notice is kept.
+        m_platform.beep();
+    } else {
+        m_platform.clearClipboard();
+        m_platform.setClipboardText(copied);
+        if (!avvisato) {
+            m_platform.showMessage(copyNotice(copied));
+            avvisato = true;
+        }
     }
     // Back to the field, ready for the next amount.
     Text1->setFocus();

@@ -2,10 +2,25 @@
 
 #include "author.h"
 
+#include <QRegularExpression>
+
 namespace zifrano::ui {
 
+namespace {
+
+// A wording has no blank of its own to break a line at: a message box breaks it after a scale
+// word, at an invisible break opportunity that only the notice, never the clipboard, gets.
+QString breakAfterScaleWords(const QString& wording) {
+    static const QRegularExpression kScaleWord(
+        QStringLiteral("(miliard[io]|milion[ei]|mila|mille)(?=\\p{L})"));
+    QString breakable = wording;
+    return breakable.replace(kScaleWord, QStringLiteral("\\1\u200B"));
+}
+
+} // namespace
+
 QString copyNotice(const QString& copied) {
-    return QStringLiteral("Il testo ' ") + copied +
+    return QStringLiteral("Il testo ' ") + breakAfterScaleWords(copied) +
            QStringLiteral(" ' è stato copiato nella clipboard, aprire o portarsi nell'applicativo "
                           "voluto con Alt + Tab e premere Ctrl + V per incollare la stringa. "
                           "N.B.: questo messaggio non verrà visualizzato le prossime volte.");

@@ -7,7 +7,8 @@ namespace zifrano::ui {
 /// The title of every message box.
 inline constexpr char kApplicationTitle[] = "ZIFRANO";
 
-/// The one-time notice after a copy, quoting the copied text.
+/// The one-time notice after a copy, quoting the copied text, which may be broken after a scale
+/// word where it is too long for a line.
 QString copyNotice(const QString& copied);
 
 /// The about box's text: title, credit, what the program does, and how to reach the author.

@@ -5,7 +5,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
+#include <QTranslator>
 #include <QUrl>
 
 namespace zifrano::ui {
@@ -20,6 +23,17 @@ bool isLaunchable(const QUrl& url) {
 }
 
 } // namespace
+
+bool loadQtTranslations() {
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"),
+                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+        QCoreApplication::installTranslator(translator)) {
+        return true;
+    }
+    delete translator;
+    return false;
+}
 
 void QtPlatform::clearClipboard() {
     QGuiApplication::clipboard()->clear();

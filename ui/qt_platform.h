@@ -7,6 +7,10 @@
 
 namespace zifrano::ui {
 
+/// Puts Qt's own texts (context menus, standard buttons) into Italian; false where the
+/// translations are not installed, and they stay English.
+bool loadQtTranslations();
+
 /// The desktop as Qt reaches it. A failure it reports (no clipboard, no handler for an address)
 /// is ignored: nothing here ends the program but endProgram().
 class QtPlatform final : public Platform {

@@ -50,14 +50,28 @@ void ShrinkingLabel::fitFont() {
     m_fitting = true;
     setFont(QFont()); // back to the font the label inherits
     QFont font = this->font();
-    const double room = contentsRect().width() - 2 * margin();
     double size = font.pointSizeF();
-    while (size > kSmallestPointSize && QFontMetricsF(font).horizontalAdvance(text()) > room) {
+    while (size > kSmallestPointSize && !fits(font)) {
         size = std::max(kSmallestPointSize, size - kStep);
         font.setPointSizeF(size);
     }
     setFont(font);
     m_fitting = false;
+}
+
+bool ShrinkingLabel::fits(const QFont& font) const {
+    const QFontMetricsF metrics(font);
+    // A framed label with no indent of its own sets its text in by half an "x" of its font.
+    int indent = this->indent();
+    if (indent < 0 && frameWidth() > 0) {
+        indent = QFontMetrics(font).horizontalAdvance(QLatin1Char('x')) / 2 - margin();
+    }
+    const QRect room =
+        contentsRect().adjusted(margin() + std::max(indent, 0), margin(), -margin(), -margin());
+    // The last glyph may reach past its advance; both have to stay inside.
+    const double width =
+        std::max(metrics.horizontalAdvance(text()), metrics.boundingRect(text()).right());
+    return width <= room.width() && metrics.height() <= room.height();
 }
 
 } // namespace zifrano::ui

@@ -4,13 +4,16 @@
 
 namespace zifrano::ui {
 
-/// A one-line label that keeps a long text whole: when the text is wider than the label, the
-/// font shrinks until it fits, down to kSmallestPointSize, below which it is clipped.
+/// A one-line label that keeps a long text whole: when the text is wider than the room the
+/// label gives it, the font shrinks in small steps until it fits, down to kSmallestPointSize.
 class ShrinkingLabel : public QLabel {
     Q_OBJECT
 
 public:
-    static constexpr double kSmallestPointSize = 6.0;
+    // Only the longest wordings get this small: in the wordings' labels at 7.5 points, those
+    // up to the limit need no less than 4.75, the longest beyond it, which only a paste brings,
+    // need 4.
+    static constexpr double kSmallestPointSize = 4.0;
 
     explicit ShrinkingLabel(QWidget* parent = nullptr);
 
@@ -26,6 +29,7 @@ protected:
 
 private:
     void fitFont();
+    bool fits(const QFont& font) const;
 
     void updateAccessibleName();
 

@@ -1,12 +1,17 @@
+#include "messages.h"
 #include "qt_platform.h"
+
+#include "zifrano/wordings.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QLabel>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QTest>
+#include <QTextLayout>
 #include <QTimer>
 #include <QUrl>
 
@@ -41,17 +46,30 @@ private Q_SLOTS:
         m_platform.setClipboardText(QStringLiteral("uno / 00"));
         QCOMPARE(QGuiApplication::clipboard()->mimeData()->formats(), QStringList({"text/plain"}));
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("uno / 00"));
-        // The box is modal: look at it and close it from inside its own event loop.
+        // The box is modal: look at it and close it from inside its own event loop. The notice of
+        // the longest wording is broken inside it, so that no line is wider than the box's text.
+        const QString notice = zifrano::ui::copyNotice(
+            QString::fromStdString(zifrano::wordingsFromFieldText("454454454454.44")->euro));
         QStringList seen;
-        QTimer::singleShot(0, this, [&seen] {
+        double widest = 0, room = 0;
+        QTimer::singleShot(0, this, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             seen << box->windowTitle() << box->text() << QString::number(box->icon())
                  << QString::number(box->buttons().size());
+            const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            room = label->contentsRect().width();
+            QTextLayout layout(label->text(), label->font());
+            layout.beginLayout();
+            for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+                line.setLineWidth(room);
+                widest = std::max(widest, line.naturalTextWidth());
+            }
+            layout.endLayout();
             box->button(QMessageBox::Ok)->click();
         });
-        m_platform.showMessage(QStringLiteral("Il testo ' uno / 00 ' ..."));
-        QCOMPARE(seen, QStringList({"ZIFRANO", "Il testo ' uno / 00 ' ...",
-                                    QString::number(QMessageBox::NoIcon), "1"}));
+        m_platform.showMessage(notice);
+        QCOMPARE(seen, QStringList({"ZIFRANO", notice, QString::number(QMessageBox::NoIcon), "1"}));
+        QVERIFY(widest > 0 && widest <= room);
     }
 
     void launchOpensOnlyTheAddress_data() {
