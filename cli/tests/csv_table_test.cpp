@@ -73,51 +73,44 @@ INSTANTIATE_TEST_SUITE_P(
                 "Usare 'zifrano-lettere --help' per le istruzioni.\n",
                 2}));
 
-// Fields of every kind written as a spreadsheet writes them come out of the tool unchanged.
+// Fields of every kind, written as a spreadsheet writes them, come out of the tool unchanged:
+// read back by the library in strict mode, the output holds every field and the wordings.
 TEST(CsvTable, EveryFieldComesOutByteForByte) {
     std::mt19937 random(12);
-    const std::string alphabet = "ab ;\"\r\n,\t\xc3\xa8"
-                                 "0";
-    std::vector<std::vector<std::string>> rows;
+    const std::string alphabet = "ab ;\"\r\n,\t\xc3\xa8";
+    std::vector<std::string> expected{"A", "B", "Importo", "Importo in lettere",
+                                      "Importo intero in lettere"};
     std::string input = "A;B;Importo\n";
-    for (int r = 0; r < 300; ++r) {
-        rows.push_back({});
-        for (int f = 0; f < 2; ++f) {
-            std::string field;
-            for (int n = random() % 8; n > 0; --n) {
-                field += alphabet[random() % alphabet.size()];
-            }
-            rows.back().push_back(field);
-            std::string quoted(csv_write2(nullptr, 0, field.data(), field.size(), '"'), '\0');
-            csv_write2(quoted.data(), quoted.size(), field.data(), field.size(), '"');
-            input += quoted + ";";
+    for (int field = 0; field < 600; ++field) {
+        std::string text;
+        for (int n = random() % 8; n > 0; --n) {
+            text += alphabet[random() % alphabet.size()];
         }
-        input += std::to_string(r) + "\r\n";
+        std::string quoted(csv_write2(nullptr, 0, text.data(), text.size(), '"'), '\0');
+        csv_write2(quoted.data(), quoted.size(), text.data(), text.size(), '"');
+        input += quoted + (field % 2 == 0 ? ";" : ";7\r\n");
+        expected.push_back(text);
+        if (field % 2 == 1) {
+            expected.insert(expected.end(), {"7", "sette / 00", "sette"});
+        }
     }
     std::istringstream in(input);
     std::ostringstream out, err;
     ASSERT_EQ(zifrano::cli::runTool(std::vector{"--csv", "3"}, in, out, err), 0) << err.str();
-    struct Parsed {
-        std::vector<std::vector<std::string>> rows{{}};
-    } parsed;
+    std::vector<std::string> fields;
     csv_parser parser;
     csv_init(&parser, CSV_STRICT);
     csv_set_delim(&parser, ';');
     csv_set_space_func(&parser, [](unsigned char) { return 0; }); // blanks are data
     const auto onField = [](void* text, std::size_t size, void* to) {
-        static_cast<Parsed*>(to)->rows.back().emplace_back(static_cast<const char*>(text), size);
+        static_cast<std::vector<std::string>*>(to)->emplace_back(static_cast<char*>(text), size);
     };
-    const auto onRowEnd = [](int, void* to) { static_cast<Parsed*>(to)->rows.emplace_back(); };
-    ASSERT_EQ(csv_parse(&parser, out.str().data(), out.str().size(), onField, onRowEnd, &parsed),
-              out.str().size());
-    csv_fini(&parser, onField, onRowEnd, &parsed);
+    const std::string written = out.str();
+    EXPECT_EQ(csv_parse(&parser, written.data(), written.size(), onField, nullptr, &fields),
+              written.size());
+    csv_fini(&parser, onField, nullptr, &fields);
     csv_free(&parser);
-    ASSERT_EQ(parsed.rows.size(), rows.size() + 2); // the header, and the row begun at the end
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        ASSERT_EQ(parsed.rows[r + 1].size(), 5U);
-        EXPECT_EQ(parsed.rows[r + 1][0], rows[r][0]);
-        EXPECT_EQ(parsed.rows[r + 1][1], rows[r][1]);
-    }
+    EXPECT_EQ(fields, expected);
 }
 
 TEST(CsvTableProcess, ReadsAFile) {

@@ -6,7 +6,6 @@
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -16,10 +15,6 @@ struct AmountCase {
     const char* option;
     std::string text, out, complaint;
 };
-
-void PrintTo(const AmountCase& c, std::ostream* os) {
-    *os << c.option << " '" << c.text << "'";
-}
 
 class ToolAmount : public testing::TestWithParam<AmountCase> {};
 
@@ -77,82 +72,16 @@ TEST(Tool, WritesALineForEachLineItReads) {
                              "'…\n" + line + "8: Importo fuori limite: '1e400'\n");
 }
 
-TEST(Tool, ArgumentsComeBeforeStandardInputAndOptionsAnywhereBeforeTheDoubleDash) {
-    std::istringstream in("8\n");
-    std::ostringstream out, err;
-    EXPECT_EQ(zifrano::cli::runTool(std::vector{"9", "--lire", "--", "7"}, in, out, err), 0);
-    EXPECT_EQ(out.str(), "nove\nsette\n");
-}
-
-TEST(Tool, RefusesUnknownOptionsWithStatusTwo) {
-    for (const char* option : {"--euro", "-5"}) {
-        std::istringstream in;
-        std::ostringstream out, err;
-        EXPECT_EQ(zifrano::cli::runTool(std::vector{"12", option}, in, out, err), 2);
-        EXPECT_EQ(err.str(), "zifrano-lettere: opzione non riconosciuta: '" + std::string(option) +
-                                 "' (per un importo negativo usare '--' prima)\n"
-                                 "Usare 'zifrano-lettere --help' per le istruzioni.\n");
-    }
-}
-
-// Input that arrives in pieces, with nothing waiting in between, like a pipe with pauses: each
-// time it is asked for more, it notes what the output had flushed by then.
-class PausingInput : public std::streambuf {
-public:
-    PausingInput(std::vector<std::string> pieces, const std::stringbuf& flushed)
-        : m_pieces(std::move(pieces))
-        , m_flushed(flushed) {}
-    std::vector<std::string> flushedAtEachPause;
-
-private:
-    std::streamsize showmanyc() override { return 0; }
-    int_type underflow() override {
-        flushedAtEachPause.push_back(m_flushed.str());
-        if (m_next == m_pieces.size()) {
-            return traits_type::eof();
-        }
-        std::string& piece = m_pieces[m_next++];
-        setg(piece.data(), piece.data(), piece.data() + piece.size());
-        return traits_type::to_int_type(piece[0]);
-    }
-    std::vector<std::string> m_pieces;
-    std::size_t m_next = 0;
-    const std::stringbuf& m_flushed;
-};
-
-// Output that keeps what was flushed apart from what was only written.
-class FlushedOutput : public std::stringbuf {
-public:
-    std::stringbuf flushed;
-
-private:
-    int sync() override {
-        flushed.str(str());
-        return 0;
-    }
-};
-
-TEST(Tool, AnswersEachLineBeforeWaitingForMore) {
-    FlushedOutput output;
-    PausingInput pieces({"1\n2", "\n3\n4\n", "5"}, output.flushed);
-    std::istream in(&pieces);
-    std::ostream out(&output);
-    std::ostringstream err;
-    EXPECT_EQ(zifrano::cli::runTool({}, in, out, err), 0);
-    const std::string four = "uno / 00\ndue / 00\ntre / 00\nquattro / 00\n";
-    EXPECT_EQ(pieces.flushedAtEachPause,
-              std::vector<std::string>({"", "uno / 00\n", four, four, four + "cinque / 00\n"}));
-}
-
-TEST(Tool, HelpAndVersion) {
+TEST(Tool, OptionsAndUsageErrors) {
     std::istringstream in;
-    std::ostringstream out, err;
-    EXPECT_EQ(zifrano::cli::runTool(std::vector{"-h", "--version"}, in, out, err), 0);
-    EXPECT_TRUE(out.str().starts_with("Uso: zifrano-lettere [--lire] [--migliaia] [--] [IMPORTO"));
-    EXPECT_NE(out.str().find("\n  --migliaia  il punto separa le migliaia"), std::string::npos);
-    std::ostringstream version;
+    std::ostringstream help, version, err;
+    EXPECT_EQ(zifrano::cli::runTool(std::vector{"-h"}, in, help, err), 0);
+    EXPECT_NE(help.str().find("\n  --migliaia  il punto separa le migliaia"), std::string::npos);
     EXPECT_EQ(zifrano::cli::runTool(std::vector{"--version"}, in, version, err), 0);
     EXPECT_EQ(version.str(), "zifrano-lettere 1.00\n");
+    EXPECT_EQ(zifrano::cli::runTool(std::vector{"12", "-5"}, in, version, err), 2);
+    EXPECT_EQ(err.str(), "zifrano-lettere: opzione non riconosciuta: '-5' (per un importo negativo "
+                         "usare '--' prima)\nUsare 'zifrano-lettere --help' per le istruzioni.\n");
 }
 
 // What only a real process shows. The script is run by bash, and holds no single quote.
@@ -167,15 +96,17 @@ TEST(ToolProcess, EndsAtOnceWithStatusOneOnAFullDisk) {
     EXPECT_EQ(runShell("yes 123 | timeout 10 \"$tool\" >/dev/full 2>/dev/null"), 1);
 }
 
+// Each answer goes out as soon as its line is read, when no more input is waiting.
 TEST(ToolProcess, AnswersThroughAPipeBeforeTheNextLineArrives) {
     EXPECT_EQ(runShell("(echo 1; sleep 3; echo 2) | \"$tool\" | "
                        "{ read -t 2 first; test \"$first\" = \"uno / 00\"; }"),
               0);
 }
 
+// (AddressSanitizer reserves far more address space than the limit, so it runs unlimited.)
 TEST(ToolProcess, ALongLineInLittleMemoryIsOneErrorLine) {
     EXPECT_EQ(runShell("(echo 1; head -c 50000000 /dev/zero | tr \"\\0\" 7; echo; echo 2) | "
-                       "(ulimit -v 200000; \"$tool\" 2>/dev/null) | "
+                       "(test -n \"$ASAN_OPTIONS\" || ulimit -v 200000; \"$tool\" 2>/dev/null) | "
                        "{ read a; read b; read c; test \"$a/$b/$c\" = \"uno / 00//due / 00\"; }"),
               0);
 }

@@ -53,8 +53,4 @@ TEST(ImportoInLettere, KeepsTheFloorOfANegativeAmount) {
               " / 42");
 }
 
-TEST(WordingsFromFieldText, APastedCommaEndsTheNumber) {
-    EXPECT_EQ(zifrano::wordingsFromFieldText("12,50")->euro, "dodici / 00");
-}
-
 } // namespace
