@@ -18,13 +18,14 @@ rm -rf build/package
 deb=$(ls build/package/zifrano_"$version"_*.deb)
 echo "check-package: built $deb ($(stat -c %s "$deb") bytes)"
 
-# lintian as a maintainer runs it: experimental and pedantic tags and information too.
-# (It warns on stderr that it runs as root, which says nothing about the package.)
-report=$(lintian -EvIL +pedantic "$deb" 2>&1 | grep -v '^running with root privileges' || true)
+# lintian as a maintainer runs it: experimental and pedantic tags and information too; any
+# error or warning fails, and so does lintian failing to run at all. (It warns on stderr that it
+# runs as root, which says nothing about the package.)
+lintian_status=0
+report=$(lintian --fail-on error,warning -EvIL +pedantic "$deb" 2>&1) || lintian_status=$?
+report=$(grep -v '^running with root privileges' <<<"$report" || true)
 [[ -n "$report" ]] && echo "$report"
-if grep -qE '^[EW]: ' <<<"$report"; then
-    fail "lintian reports errors or warnings (above)"
-fi
+((lintian_status == 0)) || fail "lintian reports errors or warnings, or did not run (status $lintian_status)"
 echo "check-package: lintian: no error, no warning, $(grep -c '^[IPX]: ' <<<"$report" || true) other tags"
 
 # The hardening, read from the packaged binaries themselves.

@@ -83,8 +83,8 @@ host_apt_settings() {
 mkdir -p "$cache/archives/partial" "$cache/lists/partial"
 tarball="$cache/$suite-minbase.tar"
 
-# The root being set up or tested, and what is mounted in it; everything is undone on exit,
-# mounts first, and a root is deleted only when nothing is mounted below it.
+# The root being set up or tested, and what is mounted in it. The root is a file system in
+# memory of its own: unmounting it, last of all on exit, is all it takes to throw it away.
 root=""
 mounts=()
 xvfb=""
@@ -96,20 +96,21 @@ unmount_all() {
     done
     mounts=()
 }
+new_root() { # NAME
+    root=$(mktemp -d "$cache/$1.XXXXXX")
+    mount -t tmpfs -o mode=755,size=4g tmpfs "$root"
+    mounts+=("$root")
+}
 remove_root() {
-    [[ -n "$root" && -d "$root" ]] || return 0
-    if grep -q " $root/" /proc/mounts; then
-        echo "clean-system: $root still has mounts; left in place" >&2
-        return 1
-    fi
-    rm -rf --one-file-system "$root"
+    unmount_all
+    # Only an empty mount point is left; rmdir refuses anything else.
+    if [[ -n "$root" ]]; then rmdir "$root" 2>/dev/null || echo "clean-system: $root left in place" >&2; fi
     root=""
 }
 cleanup() {
     if [[ -n "$app" ]]; then kill "$app" 2>/dev/null || true; fi
     if [[ -n "$xvfb" ]]; then kill "$xvfb" 2>/dev/null || true; fi
-    unmount_all
-    remove_root || true
+    remove_root
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
@@ -145,7 +146,7 @@ in_root() { chroot "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HO
 
 if [[ ! -f "$tarball" ]]; then
     say "making a minimal $suite system with debootstrap (once; kept in $cache)"
-    root=$(mktemp -d "$cache/make.XXXXXX")
+    new_root make
     debootstrap --variant=minbase --cache-dir="$cache/archives" "$suite" "$root" "$mirror" \
         >"$cache/debootstrap.log" 2>&1 || fail "debootstrap failed; see $cache/debootstrap.log"
     in_root apt-get clean
@@ -154,7 +155,7 @@ if [[ ! -f "$tarball" ]]; then
     say "made $tarball ($(du -m "$tarball" | cut -f1) MiB)"
 fi
 
-root=$(mktemp -d "$cache/run.XXXXXX")
+new_root run
 tar -C "$root" --numeric-owner -xpf "$tarball"
 write_apt_sources
 mount_in_root proc proc /proc
@@ -223,6 +224,5 @@ say "purged: none of its ${#files[@]} files is left, nor any record in dpkg"
 
 kill "$xvfb" 2>/dev/null || true
 xvfb=""
-unmount_all
 remove_root
 say "passed"
