@@ -67,6 +67,7 @@ public:
 
 private:
     void headerEnd();
+    void wordAmount();
     void writeField(std::string_view text);
     void writeWordings(const std::optional<Wordings>& wordings);
     void complain(const std::string& message);
@@ -153,6 +154,18 @@ void TableCopier::writeWordings(const std::optional<Wordings>& wordings) {
     writeField(wordings ? wordings->lire : "");
 }
 
+void TableCopier::wordAmount() {
+    const auto read = m_amount.size() > kLongestAmount ? Refusal::TooLong
+                                                       : readAmount(m_amount, m_request.figures);
+    const auto* amount = std::get_if<Amount>(&read);
+    const bool worded = amount && isWordable(*amount);
+    if (!worded) {
+        const Refusal refusal = amount ? Refusal::OutOfRange : std::get<Refusal>(read);
+        complain(std::string(describe(refusal)) + ": " + quoteForTerminal(m_amount));
+    }
+    writeWordings(worded ? wordingsOf(*amount) : std::nullopt);
+}
+
 void TableCopier::rowEnd(int terminator) {
     if (m_columnMissing) {
         return;
@@ -175,16 +188,7 @@ void TableCopier::rowEnd(int terminator) {
         }
         writeWordings(std::nullopt);
     } else {
-        const auto read = m_amount.size() > kLongestAmount
-                              ? Refusal::TooLong
-                              : readAmount(m_amount, m_request.figures);
-        const auto* amount = std::get_if<Amount>(&read);
-        const bool worded = amount && isWordable(*amount);
-        if (!worded) {
-            const Refusal refusal = amount ? Refusal::OutOfRange : std::get<Refusal>(read);
-            complain(std::string(describe(refusal)) + ": " + quoteForTerminal(m_amount));
-        }
-        writeWordings(worded ? wordingsOf(*amount) : std::nullopt);
+        wordAmount();
     }
     m_rowText += m_lineEnd;
     m_out << m_rowText;
@@ -193,55 +197,73 @@ void TableCopier::rowEnd(int terminator) {
     ++m_row;
 }
 
+// The library's parser, set to keep every byte of a field and to bound its memory.
+class Parser {
+public:
+    explicit Parser(char separator) {
+        csv_init(&m_parser, 0);
+        csv_set_delim(&m_parser, static_cast<unsigned char>(separator));
+        csv_set_space_func(&m_parser, noBlanks);
+        csv_set_realloc_func(&m_parser, boundedRealloc);
+    }
+    ~Parser() { csv_free(&m_parser); }
+    Parser(const Parser&) = delete;
+    Parser& operator=(const Parser&) = delete;
+
+    // Parses `text` into `copier`; false when a field grew past its bound.
+    bool parse(std::string_view text, TableCopier& copier) {
+        return csv_parse(&m_parser, text.data(), text.size(), onField, onRowEnd, &copier) ==
+               text.size();
+    }
+    void finish(TableCopier& copier) { csv_fini(&m_parser, onField, onRowEnd, &copier); }
+
+private:
+    static void onField(void* text, std::size_t size, void* copier) {
+        static_cast<TableCopier*>(copier)->field({static_cast<const char*>(text), size});
+    }
+    static void onRowEnd(int terminator, void* copier) {
+        static_cast<TableCopier*>(copier)->rowEnd(terminator);
+    }
+
+    csv_parser m_parser;
+};
+
 } // namespace
 
 int wordCsvTable(const Request& request, std::istream& in, std::ostream& out, std::ostream& err) {
-    csv_parser parser;
-    csv_init(&parser, 0);
-    csv_set_delim(&parser, static_cast<unsigned char>(request.separator));
-    csv_set_space_func(&parser, noBlanks);
-    csv_set_realloc_func(&parser, boundedRealloc);
+    Parser parser(request.separator);
     TableCopier copier(request, out, err);
-    const auto onField = [](void* text, std::size_t size, void* to) {
-        static_cast<TableCopier*>(to)->field({static_cast<const char*>(text), size});
-    };
-    const auto onRowEnd = [](int terminator, void* to) {
-        static_cast<TableCopier*>(to)->rowEnd(terminator);
+    const auto flush = [&] {
+        out.flush();
+        err.flush();
     };
     std::array<char, 1 << 16> chunk;
     bool atStart = true;
-    int status = 0;
-    for (std::size_t size;
-         !copier.columnMissing() && out && (size = takeWaiting(*in.rdbuf(), chunk, [&] {
-                                                out.flush();
-                                                err.flush();
-                                            })) > 0;) {
+    bool parsed = true;
+    for (std::size_t size = 0; parsed && !copier.columnMissing() && out &&
+                               (size = takeWaiting(*in.rdbuf(), chunk, flush)) > 0;) {
         std::string_view taken(chunk.data(), size);
         if (std::exchange(atStart, false) && taken.starts_with(kByteOrderMark)) {
             copier.keepByteOrderMark();
             taken.remove_prefix(kByteOrderMark.size());
         }
-        if (csv_parse(&parser, taken.data(), taken.size(), onField, onRowEnd, &copier) !=
-            taken.size()) {
-            err << "zifrano-lettere: riga " << copier.row() << ": un campo è più lungo di 1 MiB\n";
-            status = 1;
-            break;
-        }
+        parsed = parser.parse(taken, copier);
     }
-    if (status == 0 && !copier.columnMissing()) {
-        csv_fini(&parser, onField, onRowEnd, &copier);
-    }
-    csv_free(&parser);
     if (copier.columnMissing()) {
         err << "zifrano-lettere: la colonna '" << *request.csvColumn
             << "' non è nell'intestazione\n";
         return 2;
     }
+    if (parsed) {
+        parser.finish(copier);
+    } else {
+        err << "zifrano-lettere: riga " << copier.row() << ": un campo è più lungo di 1 MiB\n";
+    }
     if (!out.flush()) {
         err << "zifrano-lettere: errore di scrittura sullo standard output\n";
         return 1;
     }
-    return status != 0 || copier.sawError() ? 1 : 0;
+    return !parsed || copier.sawError() ? 1 : 0;
 }
 
 } // namespace zifrano::cli
