@@ -90,7 +90,7 @@ ShrinkingLabel* createWordingLabel(QWidget* client, const char* name, const char
     return label;
 }
 
-struct ButtonSpec {
+struct ButtonEntry {
     QPushButton* Form1::*control;
     const char* name;
     const char* caption;
@@ -168,7 +168,7 @@ void Form1::createPictures(QWidget* client) {
 }
 
 void Form1::createButtons(QWidget* client) {
-    const std::array<ButtonSpec, 4> buttons{{
+    const std::array<ButtonEntry, 4> buttons{{
         {&Form1::Command4, "Command4", "Copia", fromTwips(6870, 1080, 600, 270),
          "Copia nella clipboard in Lire (intero)"},
         {&Form1::Command3, "Command3", "&Informazioni", fromTwips(3675, 300, 1020, 336),
@@ -178,13 +178,13 @@ void Form1::createButtons(QWidget* client) {
         {&Form1::Command1, "Command1", "&Copia nella clipboard in €",
          fromTwips(1470, 300, 2160, 336), "Ctrl+C spostarsi dove si vuole e premere Ctrl+V"},
     }};
-    for (const ButtonSpec& spec : buttons) {
-        auto* button = new QPushButton(QString::fromUtf8(spec.caption), client);
-        button->setObjectName(QString::fromLatin1(spec.name));
-        button->setGeometry(spec.place);
-        button->setToolTip(QString::fromUtf8(spec.hint));
+    for (const ButtonEntry& entry : buttons) {
+        auto* button = new QPushButton(QString::fromUtf8(entry.caption), client);
+        button->setObjectName(QString::fromLatin1(entry.name));
+        button->setGeometry(entry.place);
+        button->setToolTip(QString::fromUtf8(entry.hint));
         button->setAutoDefault(false);
-        this->*spec.control = button;
+        this->*entry.control = button;
     }
 }
 
