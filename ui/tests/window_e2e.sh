@@ -13,12 +13,18 @@ wm=${3:-}
 mkdir -p "$out"
 title='ZIFRANO - Numeri in lettere per Assegni/Fatture'
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+fail() {
+    echo "FAIL: $*" >&2
+    # What the program said, when it said anything: a sanitizer report, a Qt warning.
+    [[ -s "${work:-}/app.log" ]] && sed "s/^/zifrano: /" "$work/app.log" >&2
+    exit 1
+}
 
-# Waits up to five seconds for a visible window whose title is exactly $1; prints its id.
+# Waits for a visible window whose title is exactly $1; prints its id.
 wait_for_window() {
     local id
-    for _ in $(seq 100); do
+    # Up to about fifteen seconds: a sanitizer build on a busy machine starts slowly.
+    for _ in $(seq 300); do
         id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1) || true
         [[ -n "$id" ]] && { echo "$id"; return 0; }
         sleep 0.05
