@@ -4,7 +4,6 @@
 
 #include "zifrano/importo_in_lettere.h"
 #include "zifrano/numero_in_lettere.h"
-#include "zifrano/wordings.h"
 
 #include <istream>
 #include <ostream>
@@ -20,12 +19,12 @@ AmountLines::AmountLines(const Request& request, std::ostream& out, std::ostream
 
 void AmountLines::write(std::string_view text, Source source, std::string_view shown) {
     const auto read = readAmount(text, m_figures);
-    const auto* amount = std::get_if<Amount>(&read);
-    if (!amount || !isWordable(*amount)) {
-        refuse(amount ? Refusal::OutOfRange : std::get<Refusal>(read), source, shown);
+    if (const auto* refusal = std::get_if<Refusal>(&read)) {
+        refuse(*refusal, source, shown);
         return;
     }
-    m_out << (m_form == Form::Euro ? ImportoInLettere(*amount) : NumeroInLettere(*amount)) << '\n';
+    const Amount amount = std::get<Amount>(read);
+    m_out << (m_form == Form::Euro ? ImportoInLettere(amount) : NumeroInLettere(amount)) << '\n';
 }
 
 void AmountLines::refuse(Refusal refusal, Source source, std::string_view shown) {

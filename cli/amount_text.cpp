@@ -72,6 +72,9 @@ std::variant<Amount, Refusal> readAmount(std::string_view text, Figures figures)
     if (plain.empty()) {
         return Refusal::Empty;
     }
+    if (plain.size() > kLongestAmount) {
+        return Refusal::TooLong;
+    }
     if (figures == Figures::ItalianThousands) {
         if (!ungroupThousands(plain)) {
             return Refusal::BadGrouping;
@@ -84,7 +87,10 @@ std::variant<Amount, Refusal> readAmount(std::string_view text, Figures figures)
         return Refusal::NotAnAmount;
     }
     const std::optional<Amount> amount = amountFromNumber(read.number);
-    return amount ? std::variant<Amount, Refusal>(*amount) : Refusal::OutOfRange;
+    if (!amount || !isWordable(*amount)) {
+        return Refusal::OutOfRange;
+    }
+    return *amount;
 }
 
 std::string_view describe(Refusal refusal) {

@@ -2,6 +2,7 @@
 
 #include "zifrano/amount.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -15,8 +16,12 @@ enum class Figures { Plain, ItalianThousands };
 /// Why a text is not an amount that can be worded.
 enum class Refusal { Empty, NotAnAmount, BadGrouping, TooLong, OutOfRange };
 
-/// Reads `text` as exactly one amount: blanks around it and between its digits are fine, anything
-/// else beside the number is refused. A negative amount is read; wording refuses it.
+/// The most characters, blanks aside, that an amount worth reading has.
+inline constexpr std::size_t kLongestAmount = 256;
+
+/// Reads `text` as exactly one amount that can be worded: blanks around it and between its digits
+/// are fine, anything else beside the number is refused, and so is an amount with no wording
+/// (negative, or too large for the amount type) or a text longer than any amount.
 std::variant<Amount, Refusal> readAmount(std::string_view text, Figures figures);
 
 /// What a refusal says to the user, in Italian.

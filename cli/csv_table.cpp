@@ -23,7 +23,6 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xef\xbb\xbf";
 constexpr std::size_t kLargestField = 1 << 20;
-constexpr std::size_t kLongestAmount = 256;
 constexpr std::size_t kRowPiece = 1 << 16;
 
 // The parser grows its field buffer through this: a field past a mebibyte is refused, so that
@@ -52,15 +51,16 @@ std::optional<std::size_t> findColumn(std::string_view named,
 
 class TableCopier {
 public:
-    TableCopier(const Request& request, std::ostream& out, std::ostream& err)
+    TableCopier(const Request& request, const WaitingInput& input, std::ostream& out,
+                std::ostream& err)
         : m_request(request)
+        , m_input(input)
         , m_out(out)
         , m_err(err) {}
 
     void field(std::string_view text);
     void rowEnd(int terminator);
 
-    void keepByteOrderMark() { m_byteOrderMark = true; }
     bool columnMissing() const { return m_columnMissing; }
     bool sawError() const { return m_sawError; }
     std::size_t row() const { return m_row; }
@@ -73,6 +73,7 @@ private:
     void complain(const std::string& message);
 
     const Request& m_request;
+    const WaitingInput& m_input;
     std::ostream& m_out;
     std::ostream& m_err;
     std::vector<std::string> m_header;
@@ -83,7 +84,6 @@ private:
     std::string m_quoted;
     std::string m_rowText; // the row being written, sent out whole
     std::string m_lineEnd = "\n";
-    bool m_byteOrderMark = false;
     bool m_columnMissing = false;
     bool m_sawError = false;
 };
@@ -130,7 +130,7 @@ void TableCopier::headerEnd() {
         m_columnMissing = true;
         return;
     }
-    if (m_byteOrderMark) {
+    if (m_input.hadByteOrderMark()) {
         m_rowText += kByteOrderMark; // kept, for the spreadsheets that look for it
     }
     for (const std::string& title : m_header) {
@@ -155,15 +155,13 @@ void TableCopier::writeWordings(const std::optional<Wordings>& wordings) {
 }
 
 void TableCopier::wordAmount() {
-    const auto read = m_amount.size() > kLongestAmount ? Refusal::TooLong
-                                                       : readAmount(m_amount, m_request.figures);
-    const auto* amount = std::get_if<Amount>(&read);
-    const bool worded = amount && isWordable(*amount);
-    if (!worded) {
-        const Refusal refusal = amount ? Refusal::OutOfRange : std::get<Refusal>(read);
-        complain(std::string(describe(refusal)) + ": " + quoteForTerminal(m_amount));
+    const auto read = readAmount(m_amount, m_request.figures);
+    if (const auto* refusal = std::get_if<Refusal>(&read)) {
+        complain(std::string(describe(*refusal)) + ": " + quoteForTerminal(m_amount));
+        writeWordings(std::nullopt);
+    } else {
+        writeWordings(wordingsOf(std::get<Amount>(read)));
     }
-    writeWordings(worded ? wordingsOf(*amount) : std::nullopt);
 }
 
 void TableCopier::rowEnd(int terminator) {
@@ -232,22 +230,15 @@ private:
 
 int wordCsvTable(const Request& request, std::istream& in, std::ostream& out, std::ostream& err) {
     Parser parser(request.separator);
-    TableCopier copier(request, out, err);
-    const auto flush = [&] {
+    WaitingInput input(*in.rdbuf(), [&] {
         out.flush();
         err.flush();
-    };
-    std::array<char, 1 << 16> chunk;
-    bool atStart = true;
+    });
+    TableCopier copier(request, input, out, err);
     bool parsed = true;
-    for (std::size_t size = 0; parsed && !copier.columnMissing() && out &&
-                               (size = takeWaiting(*in.rdbuf(), chunk, flush)) > 0;) {
-        std::string_view taken(chunk.data(), size);
-        if (std::exchange(atStart, false) && taken.starts_with(kByteOrderMark)) {
-            copier.keepByteOrderMark();
-            taken.remove_prefix(kByteOrderMark.size());
-        }
-        parsed = parser.parse(taken, copier);
+    for (std::string_view piece;
+         parsed && !copier.columnMissing() && out && !(piece = input.take()).empty();) {
+        parsed = parser.parse(piece, copier);
     }
     if (copier.columnMissing()) {
         err << "zifrano-lettere: la colonna '" << *request.csvColumn

@@ -1,14 +1,10 @@
 #include "line_reader.h"
 
-#include "waiting_input.h"
-
 #include <algorithm>
 #include <utility>
 
 namespace zifrano::cli {
 namespace {
-
-constexpr std::string_view kByteOrderMark = "\xef\xbb\xbf";
 
 bool isLeadingZero(const std::string& text) {
     return text == "0" || text == "+0" || text == "-0";
@@ -21,17 +17,7 @@ bool isLineEnd(char c) {
 } // namespace
 
 LineReader::LineReader(std::streambuf& in, std::function<void()> beforeWaiting)
-    : m_in(in)
-    , m_beforeWaiting(std::move(beforeWaiting)) {}
-
-bool LineReader::fill() {
-    const std::size_t size = takeWaiting(m_in, m_chunk, m_beforeWaiting);
-    m_unread = std::string_view(m_chunk.data(), size);
-    if (std::exchange(m_atStart, false) && m_unread.starts_with(kByteOrderMark)) {
-        m_unread.remove_prefix(kByteOrderMark.size());
-    }
-    return size > 0;
-}
+    : m_in(in, std::move(beforeWaiting)) {}
 
 void LineReader::keep(std::string_view piece, Line& line) const {
     line.preview.append(piece.substr(0, kPreviewSize - line.preview.size()));
@@ -39,7 +25,7 @@ void LineReader::keep(std::string_view piece, Line& line) const {
         if (c == ' ' || c == '\t' || line.tooLong || (c == '0' && isLeadingZero(line.text))) {
             continue;
         }
-        if (line.text.size() == kLongestText) {
+        if (line.text.size() == kLongestAmount) {
             line.tooLong = true;
             line.text.clear();
         } else {
@@ -50,7 +36,7 @@ void LineReader::keep(std::string_view piece, Line& line) const {
 
 std::optional<Line> LineReader::next() {
     Line line;
-    while (!m_unread.empty() || fill()) {
+    while (!m_unread.empty() || !(m_unread = m_in.take()).empty()) {
         if (std::exchange(m_afterCarriageReturn, false) && m_unread.front() == '\n') {
             m_unread.remove_prefix(1); // the rest of a CRLF
             continue;

@@ -1,6 +1,8 @@
 #pragma once
 
-#include <array>
+#include "amount_text.h"
+#include "waiting_input.h"
+
 #include <cstddef>
 #include <functional>
 #include <optional>
@@ -18,12 +20,11 @@ struct Line {
 };
 
 /// Reads lines from a stream buffer. LF, CRLF and a lone CR each end a line, and a UTF-8
-/// byte-order mark at the very start is skipped. Blanks and leading zeros cannot make an amount
-/// long, so they are dropped as they come; past kLongestText other characters the line is
-/// reported too long and the rest of it is passed over.
+/// byte-order mark at the very start is skipped (see WaitingInput). Blanks and leading zeros cannot
+/// make an amount long, so they are dropped as they come; past kLongestAmount other characters the
+/// line is reported too long and the rest of it is passed over.
 class LineReader {
 public:
-    static constexpr std::size_t kLongestText = 256;
     static constexpr std::size_t kPreviewSize = 64;
 
     /// `beforeWaiting` runs whenever no input is at hand, so that the answers pending can go
@@ -35,16 +36,10 @@ public:
     std::optional<Line> next();
 
 private:
-    bool fill();
     void keep(std::string_view piece, Line& line) const;
 
-    std::streambuf& m_in;
-    std::function<void()> m_beforeWaiting;
-    // What has been taken from the stream buffer and not yet read: only what was already
-    // waiting, so that taking it never blocks.
-    std::array<char, 4096> m_chunk{};
-    std::string_view m_unread;
-    bool m_atStart = true;
+    WaitingInput m_in;
+    std::string_view m_unread; // taken from the input, not yet read
     bool m_afterCarriageReturn = false;
 };
 

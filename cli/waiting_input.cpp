@@ -1,21 +1,41 @@
 #include "waiting_input.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace zifrano::cli {
+namespace {
 
-std::size_t takeWaiting(std::streambuf& in, std::span<char> buffer,
-                        const std::function<void()>& beforeWaiting) {
-    std::streamsize waiting = in.in_avail();
+constexpr std::string_view kByteOrderMark = "\xef\xbb\xbf";
+
+} // namespace
+
+WaitingInput::WaitingInput(std::streambuf& in, std::function<void()> beforeWaiting)
+    : m_in(in)
+    , m_beforeWaiting(std::move(beforeWaiting)) {}
+
+std::string_view WaitingInput::takeWaiting() {
+    std::streamsize waiting = m_in.in_avail();
     if (waiting == 0) {
-        beforeWaiting();
+        m_beforeWaiting();
         waiting = 1; // whatever arrives with that byte is then waiting too
     }
-    if (waiting < 0) {
-        return 0;
+    const auto room = static_cast<std::streamsize>(m_piece.size());
+    const std::streamsize size =
+        waiting < 0 ? 0 : m_in.sgetn(m_piece.data(), std::min(waiting, room));
+    return {m_piece.data(), static_cast<std::size_t>(size)};
+}
+
+std::string_view WaitingInput::take() {
+    std::string_view piece = takeWaiting();
+    if (std::exchange(m_atStart, false) && piece.starts_with(kByteOrderMark)) {
+        m_hadByteOrderMark = true;
+        piece.remove_prefix(kByteOrderMark.size());
+        if (piece.empty()) {
+            piece = takeWaiting(); // the mark came alone
+        }
     }
-    const auto room = static_cast<std::streamsize>(buffer.size());
-    return static_cast<std::size_t>(in.sgetn(buffer.data(), std::min(waiting, room)));
+    return piece;
 }
 
 } // namespace zifrano::cli

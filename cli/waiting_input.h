@@ -1,17 +1,37 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <functional>
-#include <span>
 #include <streambuf>
+#include <string_view>
 
 namespace zifrano::cli {
 
-/// Takes into `buffer` what `in` already holds, so that taking it never blocks. When nothing is
-/// waiting, `beforeWaiting` runs first (to send out the answers pending), then one byte is waited
-/// for. Returns how many bytes were taken: 0 at the end of the input. A read error is thrown as
-/// the stream buffer throws it.
-std::size_t takeWaiting(std::streambuf& in, std::span<char> buffer,
-                        const std::function<void()>& beforeWaiting);
+/// Text input taken a piece at a time, and only as much as is already waiting, so that taking it
+/// never blocks while answers are pending. A UTF-8 byte-order mark at the very start is passed
+/// over.
+class WaitingInput {
+public:
+    /// `beforeWaiting` runs whenever nothing is waiting, to send out the answers pending; then
+    /// one byte is waited for.
+    WaitingInput(std::streambuf& in, std::function<void()> beforeWaiting);
+
+    /// The next piece: empty at the end of the input. A read error is thrown as the stream buffer
+    /// throws it.
+    std::string_view take();
+
+    /// Whether the input began with a byte-order mark.
+    bool hadByteOrderMark() const { return m_hadByteOrderMark; }
+
+private:
+    std::string_view takeWaiting();
+
+    std::streambuf& m_in;
+    std::function<void()> m_beforeWaiting;
+    std::array<char, 1 << 16> m_piece{};
+    bool m_atStart = true;
+    bool m_hadByteOrderMark = false;
+};
 
 } // namespace zifrano::cli

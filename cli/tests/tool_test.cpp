@@ -45,7 +45,7 @@ INSTANTIATE_TEST_SUITE_P(
         AmountCase{"--lire", " ", "", "manca l'importo: ' '"},
         AmountCase{"--lire", "-5.25", "", "Importo fuori limite: '-5.25'"},
         AmountCase{"--lire", std::string(300, '9'), "",
-                   "Importo fuori limite: '" + std::string(40, '9') + "'…"},
+                   "troppo lungo per essere un importo: '" + std::string(40, '9') + "'…"},
         // Control characters and bytes that are not UTF-8 never reach the terminal raw.
         AmountCase{"--lire", "1\x1b]0;x\x07\xff\xc2\x9b", "",
                    "non è un importo: '1\\x1b]0;x\\x07\\xff\\xc2\\x9b'"},
