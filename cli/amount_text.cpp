@@ -21,20 +21,20 @@ bool ungroupThousands(std::string& text) {
     if (text.find('.', wholeEnd) != std::string::npos) {
         return false;
     }
-    std::size_t group = 0;
+    bool grouped = false; // a full stop came before
     std::size_t digits = 0;
     for (std::size_t i = start; i < wholeEnd; ++i) {
         if (text[i] == '.') {
-            if (digits == 0 || digits > 3 || (group > 0 && digits != 3)) {
+            if (digits == 0 || digits > 3 || (grouped && digits != 3)) {
                 return false;
             }
-            ++group;
+            grouped = true;
             digits = 0;
         } else {
             ++digits;
         }
     }
-    if (group > 0 && digits != 3) {
+    if (grouped && digits != 3) {
         return false;
     }
     text.erase(std::remove(text.begin() + start, text.begin() + wholeEnd, '.'),

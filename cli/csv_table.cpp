@@ -97,12 +97,12 @@ void TableCopier::writeField(std::string_view text) {
     };
     if (std::none_of(text.begin(), text.end(), special)) {
         m_rowText += text;
-        return;
+    } else {
+        // Quoted, with its quotes doubled, as the library writes a field.
+        m_quoted.resize(csv_write2(nullptr, 0, text.data(), text.size(), '"'));
+        csv_write2(m_quoted.data(), m_quoted.size(), text.data(), text.size(), '"');
+        m_rowText += m_quoted;
     }
-    // Quoted, with its quotes doubled, as the library writes a field.
-    m_quoted.resize(csv_write2(nullptr, 0, text.data(), text.size(), '"'));
-    csv_write2(m_quoted.data(), m_quoted.size(), text.data(), text.size(), '"');
-    m_rowText += m_quoted;
     // A row of many long fields goes out in pieces, so that memory stays bounded.
     if (m_rowText.size() > kRowPiece) {
         m_out << m_rowText;

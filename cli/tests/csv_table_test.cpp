@@ -61,6 +61,12 @@ INSTANTIATE_TEST_SUITE_P(
                     "3: ha 1 campi, l'intestazione 3\n" + kRow + "4: Importo fuori limite: '-1'\n" +
                     kRow + "5: manca l'importo: ''\n",
                 1},
+        // A row longer than the pieces it goes out in.
+        CsvCase{{"--csv", "2"},
+                "A;B\n" + std::string(70'000, 'x') + ";1\n",
+                "A;B" + kTitles + "\n" + std::string(70'000, 'x') + ";1;uno / 00;uno\n",
+                "",
+                0},
         CsvCase{{"--csv", "Totale"},
                 "N;Importo\n1;2\n",
                 "",

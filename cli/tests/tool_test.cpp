@@ -56,6 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
         AmountCase{"--migliaia", "-0,5", "", "Importo fuori limite: '-0,5'"},
         AmountCase{"--migliaia", "1.23,4", "", "punto delle migliaia fuori posto: '1.23,4'"},
         AmountCase{"--migliaia", "1234.567", "", "punto delle migliaia fuori posto: '1234.567'"},
+        AmountCase{"--migliaia", "1,5.3", "", "punto delle migliaia fuori posto: '1,5.3'"},
         AmountCase{"--migliaia", "1.234e2,5", "", "non è un importo: '1.234e2,5'"}));
 
 // Standard input: every line end, a byte-order mark (only the first is skipped), a line too long.
