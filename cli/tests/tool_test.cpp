@@ -36,7 +36,6 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, ToolAmount,
     testing::Values(
         AmountCase{"--lire", " 2 500 000 000 ", "duemiliardicinquecentomilioni", ""},
-        AmountCase{"--lire", "0,5", "", ""}, AmountCase{"--lire", "1e3", "mille", ""},
         // A line or argument must be wholly one amount.
         AmountCase{"--lire", "12abc", "", "non è un importo: '12abc'"},
         AmountCase{"--lire", "1.234,56", "", "non è un importo: '1.234,56'"},
@@ -77,6 +76,7 @@ TEST(Tool, OptionsAndUsageErrors) {
     std::istringstream in;
     std::ostringstream help, version, err;
     EXPECT_EQ(zifrano::cli::runTool(std::vector{"-h"}, in, help, err), 0);
+    EXPECT_TRUE(help.str().starts_with("Uso: zifrano-lettere [--lire] [--migliaia] [--] [IMPORTO"));
     EXPECT_NE(help.str().find("\n  --migliaia  il punto separa le migliaia"), std::string::npos);
     EXPECT_EQ(zifrano::cli::runTool(std::vector{"--version"}, in, version, err), 0);
     EXPECT_EQ(version.str(), "zifrano-lettere 1.00\n");
