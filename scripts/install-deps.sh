@@ -13,6 +13,7 @@ packages=(
     xvfb xauth xdotool xclip x11-utils         # driving the real window on a virtual display
     openbox                                    # ... and under a window manager
     clang-format                               # the formatting check
+    hunspell hunspell-it                       # the spelling check of the window's texts
     clang libclang-rt-14-dev                   # fuzzing: libFuzzer and the sanitizers
     dpkg-dev file desktop-file-utils appstream # the Debian package and its checks
     lintian man-db librsvg2-bin python3        #   lintian, manual pages, the images

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QStyle>
 #include <QTest>
@@ -291,8 +292,10 @@ private Q_SLOTS:
                      call.startsWith(QStringLiteral("showMessage")));
     }
 
-    // Every caption fits its button, no two controls overlap, and the logo has its pointer.
+    // Every caption fits its button, no two controls overlap, the logo has its pointer, and the
+    // window keeps its one size.
     void everyCaptionFits() {
+        QVERIFY(!(m_window->windowFlags() & Qt::WindowMaximizeButtonHint));
         const QList<QWidget*> shown = m_window->centralWidget()->findChildren<QWidget*>();
         for (const QWidget* a : shown) {
             for (const QWidget* b : shown) {
@@ -309,6 +312,31 @@ private Q_SLOTS:
                          text.height() + 2 * frame <= button->height(),
                      qPrintable(button->objectName()));
         }
+    }
+
+    // Every word the window and its boxes show is in Debian's Italian dictionary, but for the
+    // elided articles that the checker splits off and a few names and loanwords.
+    void everyTextIsSpelt() {
+        QStringList texts{zifrano::ui::aboutText(), zifrano::ui::copyNotice({})};
+        for (const QWidget* shown : m_window->findChildren<QWidget*>()) {
+            if (shown != control("Label1") && shown != control("Label3")) { // the engine's words
+                texts << shown->windowTitle() << shown->property("text").toString()
+                      << shown->toolTip() << shown->accessibleName()
+                      << shown->accessibleDescription();
+            }
+        }
+        for (const QAction* entry : m_window->findChildren<QAction*>()) {
+            texts << entry->text() << entry->toolTip();
+        }
+        QProcess checker;
+        checker.start(QStringLiteral("hunspell"), {"-d", "it_IT", "-l"});
+        checker.write(texts.join(QLatin1Char('\n')).remove(QLatin1Char('&')).toUtf8());
+        checker.closeWriteChannel();
+        QVERIFY2(checker.waitForFinished(), "hunspell and hunspell-it are needed");
+        QStringList unknown = QString::fromUtf8(checker.readAllStandardOutput()).split(u'\n');
+        const QStringList known{"", "all", "dell", "nell", "ZIFRANO", "clipboard", "Ctrl", "Tab"};
+        unknown.removeIf([&](const QString& word) { return known.contains(word); });
+        QCOMPARE(unknown.join(u' '), QString());
     }
 
     // Each group value repeated in all four groups, with cents: every wording is whole inside
