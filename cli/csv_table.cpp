@@ -250,10 +250,6 @@ int wordCsvTable(const Request& request, std::istream& in, std::ostream& out, st
     } else {
         err << "zifrano-lettere: riga " << copier.row() << ": un campo è più lungo di 1 MiB\n";
     }
-    if (!out.flush()) {
-        err << "zifrano-lettere: errore di scrittura sullo standard output\n";
-        return 1;
-    }
     return !parsed || copier.sawError() ? 1 : 0;
 }
 

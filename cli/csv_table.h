@@ -11,8 +11,8 @@ namespace zifrano::cli {
 /// number from 1. The header gets the wordings' titles. A row whose amount cannot be worded, or
 /// that has another number of fields than the header, gets empty wordings and a message naming
 /// it; a short row is filled out with empty fields first, so that no column shifts. Returns the
-/// exit status: 0, 1 when a row was in error or the input or output failed, 2 when the column
-/// is not in the header.
+/// exit status: 0, 1 when a row was in error or a field too long, 2 when the column is not in
+/// the header. Whether the output was written whole is left to the caller.
 int wordCsvTable(const Request& request, std::istream& in, std::ostream& out, std::ostream& err);
 
 } // namespace zifrano::cli

@@ -57,20 +57,23 @@ int convertCsv(const Request& request, std::istream& in, std::ostream& out, std:
 
 // Words each amount asked for; output that could not be written makes the status 1.
 int convert(const Request& request, std::istream& in, std::ostream& out, std::ostream& err) {
+    int status = 0;
     if (request.csvColumn) {
-        return convertCsv(request, in, out, err);
-    }
-    AmountLines lines(request, out, err);
-    if (request.amounts.empty()) {
-        writeEachLine(in, out, err, lines);
+        status = convertCsv(request, in, out, err);
     } else {
-        writeEach(request.amounts, lines);
+        AmountLines lines(request, out, err);
+        if (request.amounts.empty()) {
+            writeEachLine(in, out, err, lines);
+        } else {
+            writeEach(request.amounts, lines);
+        }
+        status = lines.sawRefusal() ? 1 : 0;
     }
     if (!out.flush()) {
         err << "zifrano-lettere: errore di scrittura sullo standard output\n";
         return 1;
     }
-    return lines.sawRefusal() ? 1 : 0;
+    return status;
 }
 
 int run(std::span<const char* const> arguments, std::istream& in, std::ostream& out,

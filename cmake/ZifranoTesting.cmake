@@ -1,13 +1,18 @@
 find_package(GTest REQUIRED)
 include(GoogleTest)
 
-# zifrano_add_gtest(<name> SOURCES <files...> LIBRARIES <targets...>)
-# Builds one GoogleTest executable and registers each of its tests with CTest.
+# zifrano_add_gtest(<name> [NO_PRETTY_VALUES] SOURCES <files...> LIBRARIES <targets...>)
+# Builds one GoogleTest executable and registers each of its tests with CTest. NO_PRETTY_VALUES
+# names parameterised tests by their index, for parameters that print as raw bytes.
 function(zifrano_add_gtest name)
-    cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "SOURCES;LIBRARIES")
+    cmake_parse_arguments(PARSE_ARGV 1 arg "NO_PRETTY_VALUES" "" "SOURCES;LIBRARIES")
     add_executable(${name} ${arg_SOURCES})
     target_link_libraries(${name} PRIVATE ${arg_LIBRARIES} GTest::gtest GTest::gtest_main)
-    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST)
+    set(pretty)
+    if(arg_NO_PRETTY_VALUES)
+        set(pretty NO_PRETTY_VALUES)
+    endif()
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST ${pretty})
 endfunction()
 
 # zifrano_add_qtest(<name> SOURCES <files...> LIBRARIES <targets...>)

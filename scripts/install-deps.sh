@@ -10,7 +10,7 @@ packages=(
     qt6-translations-l10n                      # Qt's own texts in Italian
     fonts-dejavu-core fonts-dejavu-extra       # the window's fonts, DejaVu Sans (Condensed)
     libgtest-dev libbenchmark-dev              # tests and benchmarks
-    xvfb xauth xdotool xclip x11-utils         # driving the real window on a virtual display
+    xvfb xauth xdotool xclip x11-utils scrot   # driving the real window on a virtual display
     openbox                                    # ... and under a window manager
     clang-format                               # the formatting check
     hunspell hunspell-it                       # the spelling check of the window's texts

@@ -3,11 +3,9 @@
 #include <csv.h>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <random>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 namespace {
@@ -30,7 +28,7 @@ TEST_P(CsvTable, AddsTheWordingsToEachRow) {
 }
 
 const std::string kTitles = ";Importo in lettere;Importo intero in lettere";
-const std::string kRow = "zifrano-lettere: riga ";
+const std::string kRow = "zifrano-lettere: riga ", kBom = "\xef\xbb\xbf";
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, CsvTable,
@@ -38,12 +36,10 @@ INSTANTIATE_TEST_SUITE_P(
         // Quotes, doubled quotes, a separator and a line break inside a field, CRLF, a byte-order
         // mark: every field goes out as it came, quoted only where it must be.
         CsvCase{{"--csv", "Importo"},
-                "\xef\xbb\xbf\"Cliente\";Importo\r\n\"Rossi; \"\"B\"\"\r\n\";12,5\r\n\" a \";3\r\n",
-                "\xef\xbb\xbf"
-                "Cliente;Importo" +
-                    kTitles +
-                    "\r\n\"Rossi; \"\"B\"\"\r\n\";12,5;dodici / "
-                    "50;dodici\r\n a ;3;tre / 00;tre\r\n",
+                kBom + "\"Cliente\";Importo\r\n\"Rossi; \"\"B\"\"\r\n\";12,5\r\n\" a \";3\r\n",
+                kBom + "Cliente;Importo" + kTitles +
+                    "\r\n\"Rossi; \"\"B\"\"\r\n\";12,5;dodici / 50;dodici" +
+                    "\r\n a ;3;tre / 00;tre\r\n",
                 "",
                 0},
         // By number, with a comma between fields, the whole amount only, the Italian way.
@@ -116,16 +112,6 @@ TEST(CsvTable, EveryFieldComesOutByteForByte) {
     csv_fini(&parser, onField, nullptr, &fields);
     csv_free(&parser);
     EXPECT_EQ(fields, expected);
-}
-
-TEST(CsvTableProcess, ReadsAFile) {
-    const std::string command =
-        "printf 'Data;Importo\\n1/2;1.234,56\\n' > csv_test.csv && test \"$(" ZIFRANO_LETTERE_PATH
-        " --csv Importo --migliaia csv_test.csv | tail -n 1)\" = "
-        "'1/2;1.234,56;milleduecentotrentaquattro / 56;milleduecentotrentaquattro'; "
-        "status=$?; rm -f csv_test.csv; exit $status";
-    const int status = std::system(command.c_str());
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
 
 } // namespace

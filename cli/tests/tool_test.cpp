@@ -112,4 +112,13 @@ TEST(ToolProcess, ALongLineInLittleMemoryIsOneErrorLine) {
               0);
 }
 
+// A table named on the command line is read from that file.
+TEST(ToolProcess, ReadsACsvFile) {
+    EXPECT_EQ(runShell("f=$(mktemp) && printf \"Data;Importo\\n1/2;1.234,56\\n\" >\"$f\" && "
+                       "out=$(\"$tool\" --csv Importo --migliaia \"$f\" | tail -n 1); rm \"$f\"; "
+                       "test \"$out\" = \"1/2;1.234,56;milleduecentotrentaquattro / 56;"
+                       "milleduecentotrentaquattro\""),
+              0);
+}
+
 } // namespace

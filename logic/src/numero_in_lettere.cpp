@@ -3,11 +3,15 @@
 #include "parole.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
 namespace zifrano {
 namespace {
+
+// Room for the longest wording of any amount the type holds, so that it is never reallocated.
+constexpr std::size_t kLongestWording = 192;
 
 // The words of a group from 0 to 999, put together when the program is compiled.
 struct GroupWords {

@@ -127,7 +127,7 @@ expect_corner "at start"
 
 if [[ -z "$wm" ]]; then
     sleep 0.3 # let the first paint land
-    "$bin/zifrano_screen_grab" "$out/zifrano-window.png" 0 0 "$width" "$height" || fail "no screenshot"
+    scrot --overwrite --autoselect "0,0,$width,$height" "$out/zifrano-window.png" || fail "no screenshot"
     echo "window $width x $height; screenshot $out/zifrano-window.png"
 fi
 

@@ -2,13 +2,9 @@
 
 #include "zifrano/amount.h"
 
-#include <cstddef>
 #include <string>
 
 namespace zifrano {
-
-/// Room for the longest wording of any amount the type holds, cents included.
-inline constexpr std::size_t kLongestWording = 192;
 
 /// Writes the whole part of `amount` in Italian words joined without spaces, as on a cheque:
 /// "centoventitre" for 123.45. Exactly 0 gives "Zero"; an amount below 1 that is not 0
