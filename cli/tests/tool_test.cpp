@@ -41,6 +41,7 @@ INSTANTIATE_TEST_SUITE_P(
         AmountCase{"--lire", "1.234,56", "", "non è un importo: '1.234,56'"},
         AmountCase{"--lire", "12 €", "", "non è un importo: '12 €'"},
         AmountCase{"--lire", "--lire", "", "non è un importo: '--lire'"},
+        AmountCase{"--lire", "-.e5", "", "non è un importo: '-.e5'"},
         AmountCase{"--lire", " ", "", "manca l'importo: ' '"},
         AmountCase{"--lire", "-5.25", "", "Importo fuori limite: '-5.25'"},
         AmountCase{"--lire", std::string(300, '9'), "",

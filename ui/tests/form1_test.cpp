@@ -240,14 +240,18 @@ private Q_SLOTS:
     // runs: text on the fixed backgrounds is readable, and the system's colour is kept where it
     // can be read there, as on the euro wording's own system background.
     void textIsReadableInAnyTheme_data() {
+        QTest::addColumn<QColor>("text");
         QTest::addColumn<bool>("whileRunning");
-        QTest::newRow("dark from the start") << false;
-        QTest::newRow("dark while running") << true;
+        QTest::newRow("dark from the start") << QColor(230, 230, 230) << false;
+        QTest::newRow("dark while running") << QColor(230, 230, 230) << true;
+        // Readable on the light grey, a little short of readable on the grey.
+        QTest::newRow("grey text") << QColor(86, 86, 86) << false;
     }
     void textIsReadableInAnyTheme() {
+        QFETCH(QColor, text);
         QFETCH(bool, whileRunning);
         const QPalette before = QApplication::palette();
-        const QColor text(230, 230, 230), back(45, 45, 45);
+        const QColor back = text.lightness() > 128 ? QColor(45, 45, 45) : QColor(Qt::white);
         QApplication::setPalette(QPalette(text, back, back, back, back, text, text, back, back));
         QCoreApplication::processEvents(); // widgets hear of it through posted events
         if (!whileRunning) {
@@ -292,9 +296,10 @@ private Q_SLOTS:
     }
 
     // Every caption fits its button, no two controls overlap, the logo has its pointer, and the
-    // window keeps its one size.
+    // window keeps its one size and has its icon.
     void everyCaptionFits() {
         QVERIFY(!(m_window->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(!m_window->windowIcon().isNull());
         const QList<QWidget*> shown = m_window->centralWidget()->findChildren<QWidget*>();
         for (const QWidget* a : shown) {
             for (const QWidget* b : shown) {
