@@ -62,10 +62,10 @@ INSTANTIATE_TEST_SUITE_P(
 // Standard input: every line end, a byte-order mark (only the first is skipped), a line too long.
 TEST(Tool, WritesALineForEachLineItReads) {
     std::istringstream in("\xef\xbb\xbf\xef\xbb\xbf\n1\r2\r\n3\n\n" + std::string(100'000, '5') +
-                          "\n" + std::string(5'000, ' ') + "000000004\r\n1e400\n5");
+                          "\n" + std::string(5'000, ' ') + "000000004\r\n1e400\n-00");
     std::ostringstream out, err;
     EXPECT_EQ(zifrano::cli::runTool({}, in, out, err), 1);
-    EXPECT_EQ(out.str(), "\nuno / 00\ndue / 00\ntre / 00\n\n\nquattro / 00\n\ncinque / 00\n");
+    EXPECT_EQ(out.str(), "\nuno / 00\ndue / 00\ntre / 00\n\n\nquattro / 00\n\nZero / 00\n");
     const std::string line = "zifrano-lettere: riga ";
     EXPECT_EQ(err.str(), line + "1: non è un importo: '\xef\xbb\xbf'\n" + line +
                              "5: manca l'importo: ''\n" + line +
