@@ -98,11 +98,14 @@ TEST(ToolProcess, EndsAtOnceWithStatusOneOnAFullDisk) {
     EXPECT_EQ(runShell("yes 123 | timeout 10 \"$tool\" >/dev/full 2>/dev/null"), 1);
 }
 
-// Each answer goes out as soon as its line is read, when no more input is waiting.
+// Each answer goes out as soon as its line is read, when no more input is waiting; a line end
+// that arrives on its own, or the LF of a CRLF after a pause, ends the line it belongs to.
 TEST(ToolProcess, AnswersThroughAPipeBeforeTheNextLineArrives) {
-    EXPECT_EQ(runShell("(echo 1; sleep 3; echo 2) | \"$tool\" | "
-                       "{ read -t 2 first; test \"$first\" = \"uno / 00\"; }"),
-              0);
+    EXPECT_EQ(
+        runShell("(printf \"\\n1\"; sleep 0.5; printf \"\\n2\\r\"; sleep 3; printf \"\\n3\") | "
+                 "\"$tool\" 2>/dev/null | { read -t 2 e; read -t 2 a; read -t 2 b; read c; "
+                 "test \"$e/$a/$b/$c\" = \"/uno / 00/due / 00/tre / 00\"; }"),
+        0);
 }
 
 // (AddressSanitizer reserves far more address space than the limit, so it runs unlimited.)
@@ -110,6 +113,13 @@ TEST(ToolProcess, ALongLineInLittleMemoryIsOneErrorLine) {
     EXPECT_EQ(runShell("(echo 1; head -c 50000000 /dev/zero | tr \"\\0\" 7; echo; echo 2) | "
                        "(test -n \"$ASAN_OPTIONS\" || ulimit -v 200000; \"$tool\" 2>/dev/null) | "
                        "{ read a; read b; read c; test \"$a/$b/$c\" = \"uno / 00//due / 00\"; }"),
+              0);
+}
+
+// Every word of the usage text is in Debian's Italian dictionary, but for names and options.
+TEST(ToolProcess, UsageIsSpelt) {
+    EXPECT_EQ(runShell("words=$(\"$tool\" --help | hunspell -d it_IT -l) && test -z \"$(echo "
+                       "\"$words\" | grep -v -x -E \"CSV|csv|dell|error|version|zifrano\")\""),
               0);
 }
 
