@@ -91,7 +91,13 @@ export XDG_RUNTIME_DIR="$work"
 if [[ "$wm" == openbox ]]; then
     openbox --sm-disable >/dev/null 2>&1 &
     manager=$!
-    # Ready once it puts a frame around a new window: a probe window, closed again.
+    # Ready once it puts a frame around a new window: a probe window, closed again. The probe
+    # waits until openbox names itself on the root window: a window mapped while it is still
+    # taking the screen over may never be framed.
+    for _ in $(seq 300); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+        sleep 0.1
+    done
     xmessage -name zifrano-probe probe 2>/dev/null &
     probe=$!
     managed() {
