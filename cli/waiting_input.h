@@ -10,7 +10,7 @@ namespace zifrano::cli {
 
 /// Text input taken a piece at a time, and only as much as is already waiting, so that taking it
 /// never blocks while answers are pending. A UTF-8 byte-order mark at the very start is passed
-/// over.
+/// over, also when it arrives a byte at a time.
 class WaitingInput {
 public:
     /// `beforeWaiting` runs whenever nothing is waiting, to send out the answers pending; then
@@ -25,7 +25,8 @@ public:
     bool hadByteOrderMark() const { return m_hadByteOrderMark; }
 
 private:
-    std::string_view takeWaiting();
+    // What is waiting, put after the first `kept` bytes of the piece; the piece is returned whole.
+    std::string_view takeWaiting(std::size_t kept);
 
     std::streambuf& m_in;
     std::function<void()> m_beforeWaiting;

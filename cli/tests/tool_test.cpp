@@ -44,11 +44,12 @@ INSTANTIATE_TEST_SUITE_P(
         AmountCase{"--lire", "-.e5", "", "non è un importo: '-.e5'"},
         AmountCase{"--lire", " ", "", "manca l'importo: ' '"},
         AmountCase{"--lire", "-5.25", "", "Importo fuori limite: '-5.25'"},
-        AmountCase{"--lire", std::string(300, '9'), "",
+        AmountCase{"--lire", std::string(255, '0') + "1", "uno", ""},
+        AmountCase{"--lire", std::string(257, '9'), "",
                    "troppo lungo per essere un importo: '" + std::string(40, '9') + "'…"},
         // Control characters and bytes that are not UTF-8 never reach the terminal raw.
-        AmountCase{"--lire", "1\x1b]0;x\x07\xff\xc2\x9b", "",
-                   "non è un importo: '1\\x1b]0;x\\x07\\xff\\xc2\\x9b'"},
+        AmountCase{"--lire", "1\x1b]0;x\x07\xff\xc2\x9b\xe0\xa4\x85", "",
+                   "non è un importo: '1\\x1b]0;x\\x07\\xff\\xc2\\x9b\xe0\xa4\x85'"},
         // The Italian way: full stops group thousands, the comma comes before the decimals.
         AmountCase{"--migliaia", "1.234,5", kMille + " / 50", ""},
         AmountCase{"--migliaia", "1234", kMille + " / 00", ""},
@@ -61,16 +62,17 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Standard input: every line end, a byte-order mark (only the first is skipped), a line too long.
 TEST(Tool, WritesALineForEachLineItReads) {
-    std::istringstream in("\xef\xbb\xbf\xef\xbb\xbf\n1\r2\r\n3\n\n" + std::string(100'000, '5') +
+    std::istringstream in("\xef\xbb\xbf\n\xef\xbb\xbf\n1\r2\r\n3\n\n" + std::string(100'000, '5') +
                           "\n" + std::string(5'000, ' ') + "000000004\r\n1e400\n-00");
     std::ostringstream out, err;
     EXPECT_EQ(zifrano::cli::runTool({}, in, out, err), 1);
-    EXPECT_EQ(out.str(), "\nuno / 00\ndue / 00\ntre / 00\n\n\nquattro / 00\n\nZero / 00\n");
+    EXPECT_EQ(out.str(), "\n\nuno / 00\ndue / 00\ntre / 00\n\n\nquattro / 00\n\nZero / 00\n");
     const std::string line = "zifrano-lettere: riga ";
-    EXPECT_EQ(err.str(), line + "1: non è un importo: '\xef\xbb\xbf'\n" + line +
-                             "5: manca l'importo: ''\n" + line +
-                             "6: troppo lungo per essere un importo: '" + std::string(40, '5') +
-                             "'…\n" + line + "8: Importo fuori limite: '1e400'\n");
+    EXPECT_EQ(err.str(), line + "1: manca l'importo: ''\n" + line +
+                             "2: non è un importo: '\xef\xbb\xbf'\n" + line +
+                             "6: manca l'importo: ''\n" + line +
+                             "7: troppo lungo per essere un importo: '" + std::string(40, '5') +
+                             "'…\n" + line + "9: Importo fuori limite: '1e400'\n");
 }
 
 TEST(Tool, OptionsAndUsageErrors) {
@@ -93,18 +95,24 @@ int runShell(const std::string& script) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-// Endless input: the tool must stop as soon as its output fails, not read on.
+// Endless input: the tool must stop as soon as its output fails, not read on. A directory for
+// input cannot be read.
 TEST(ToolProcess, EndsAtOnceWithStatusOneOnAFullDisk) {
     EXPECT_EQ(runShell("yes 123 | timeout 10 \"$tool\" >/dev/full 2>/dev/null"), 1);
+    EXPECT_EQ(runShell("test \"$(\"$tool\" </ 2>&1)\" = "
+                       "\"zifrano-lettere: errore di lettura dello standard input\""),
+              0);
 }
 
-// Each answer goes out as soon as its line is read, when no more input is waiting; a line end
-// that arrives on its own, or the LF of a CRLF after a pause, ends the line it belongs to.
+// Each answer goes out as soon as its line is read, when no more input is waiting. The pieces
+// come as a slow writer sends them: a byte-order mark alone, an amount, its line end alone, the
+// LF of a CRLF after a pause, then a mark that is not at the start and so is no mark.
 TEST(ToolProcess, AnswersThroughAPipeBeforeTheNextLineArrives) {
     EXPECT_EQ(
-        runShell("(printf \"\\n1\"; sleep 0.5; printf \"\\n2\\r\"; sleep 3; printf \"\\n3\") | "
-                 "\"$tool\" 2>/dev/null | { read -t 2 e; read -t 2 a; read -t 2 b; read c; "
-                 "test \"$e/$a/$b/$c\" = \"/uno / 00/due / 00/tre / 00\"; }"),
+        runShell("(sleep 0.2; printf \"\\xef\\xbb\\xbf\"; sleep 0.3; printf 44; sleep 0.3; echo; "
+                 "sleep 3; printf \"1\\n2\\r\"; sleep 0.5; printf \"\\n\\xef\\xbb\\xbf3\") | "
+                 "\"$tool\" 2>/dev/null | { read -t 2 e && read a && read b && read c; "
+                 "test \"$e/$a/$b/$c\" = \"quarantaquattro / 00/uno / 00/due / 00/\"; }"),
         0);
 }
 
