@@ -3,6 +3,8 @@
 #include <csv.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <random>
 #include <sstream>
 #include <string>
@@ -11,7 +13,7 @@
 namespace {
 
 struct CsvCase {
-    std::vector<const char*> arguments;
+    std::string arguments; // separated by blanks
     std::string input, out, err;
     int exitCode;
 };
@@ -20,9 +22,12 @@ class CsvTable : public testing::TestWithParam<CsvCase> {};
 
 TEST_P(CsvTable, AddsTheWordingsToEachRow) {
     const CsvCase& c = GetParam();
-    std::istringstream in(c.input);
+    std::istringstream split(c.arguments), in(c.input);
+    const std::vector<std::string> words{std::istream_iterator<std::string>(split), {}};
+    std::vector<const char*> arguments(words.size());
+    std::ranges::transform(words, arguments.begin(), &std::string::c_str);
     std::ostringstream out, err;
-    EXPECT_EQ(zifrano::cli::runTool(c.arguments, in, out, err), c.exitCode);
+    EXPECT_EQ(zifrano::cli::runTool(arguments, in, out, err), c.exitCode);
     EXPECT_EQ(out.str(), c.out);
     EXPECT_EQ(err.str(), c.err);
 }
@@ -35,44 +40,31 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         // Quotes, doubled quotes, a separator and a line break inside a field, CRLF, a byte-order
         // mark: every field goes out as it came, quoted only where it must be.
-        CsvCase{{"--csv", "Importo"},
+        CsvCase{"--csv Importo",
                 kBom + "\"Cliente\";Importo\r\n\"Rossi; \"\"B\"\"\r\n\";12,5\r\n\" a \";3\r\n",
                 kBom + "Cliente;Importo" + kTitles +
                     "\r\n\"Rossi; \"\"B\"\"\r\n\";12,5;dodici / 50;dodici" +
                     "\r\n a ;3;tre / 00;tre\r\n",
-                "",
-                0},
+                "", 0},
         // By number, with a comma between fields, the whole amount only, the Italian way.
         CsvCase{
-            {"--csv", "2", "--separatore", ",", "--lire", "--migliaia"},
-            "a,b\nx,\"1.234,5\"\ny,7",
+            "--csv 2 --separatore , --lire --migliaia", "a,b\nx,\"1.234,5\"\ny,7",
             "a,b,Importo intero in lettere\nx,\"1.234,5\",milleduecentotrentaquattro\ny,7,sette\n",
-            "",
-            0},
-        // Rows in error keep their place, their columns and their fields.
-        CsvCase{{"--csv", "Importo"},
-                "N;Importo;Nota\n1;12abc;x\n2\n3;-1;\n4;;z\n",
-                "N;Importo;Nota" + kTitles + "\n1;12abc;x;;\n2;;;;\n3;-1;;;\n4;;z;;\n",
+            "", 0},
+        // Rows in error keep their place, their columns and their fields, blanks and all.
+        CsvCase{"--csv Importo", "N;Importo;Nota\n1;12abc;x\n2\n3;-1;\n4;; z \n",
+                "N;Importo;Nota" + kTitles + "\n1;12abc;x;;\n2;;;;\n3;-1;;;\n4;; z ;;\n",
                 kRow + "2: non è un importo: '12abc'\n" + kRow +
                     "3: ha 1 campi, l'intestazione 3\n" + kRow + "4: Importo fuori limite: '-1'\n" +
                     kRow + "5: manca l'importo: ''\n",
                 1},
         // A row longer than the pieces it goes out in.
-        CsvCase{{"--csv", "2"},
-                "A;B\n" + std::string(70'000, 'x') + ";1\n",
-                "A;B" + kTitles + "\n" + std::string(70'000, 'x') + ";1;uno / 00;uno\n",
-                "",
-                0},
-        CsvCase{{"--csv", "1", "/nonexistent/a.csv"},
-                "",
-                "",
-                "zifrano-lettere: impossibile leggere il file '/nonexistent/a.csv'\n",
-                1},
-        CsvCase{{"--csv", "Totale"},
-                "N;Importo\n1;2\n",
-                "",
-                "zifrano-lettere: la colonna 'Totale' non è nell'intestazione\n",
-                2}));
+        CsvCase{"--csv 2", "A;B\n" + std::string(70'000, 'x') + ";1\n",
+                "A;B" + kTitles + "\n" + std::string(70'000, 'x') + ";1;uno / 00;uno\n", "", 0},
+        CsvCase{"--csv 1 /nonexistent/a.csv", "", "",
+                "zifrano-lettere: impossibile leggere il file '/nonexistent/a.csv'\n", 1},
+        CsvCase{"--csv Totale", "N;Importo\n1;2\n", "",
+                "zifrano-lettere: la colonna 'Totale' non è nell'intestazione\n", 2}));
 
 // Fields of every kind, written as a spreadsheet writes them, come out of the tool unchanged:
 // read back by the library in strict mode, the output holds every field and the wordings.

@@ -124,11 +124,16 @@ TEST(ToolProcess, ALongLineInLittleMemoryIsOneErrorLine) {
               0);
 }
 
-// Every word of the usage text is in Debian's Italian dictionary, but for names and options.
-TEST(ToolProcess, UsageIsSpelt) {
-    EXPECT_EQ(runShell("words=$(\"$tool\" --help | hunspell -d it_IT -l) && test -z \"$(echo "
-                       "\"$words\" | grep -v -x -E \"CSV|csv|dell|error|version|zifrano\")\""),
-              0);
+// Every word of the usage text and of the messages is in Debian's Italian dictionary, but for
+// names and options.
+TEST(ToolProcess, TextsAreSpelt) {
+    EXPECT_EQ(
+        runShell(
+            "words=$({ \"$tool\" --help; \"$tool\" --csv 1 a b; \"$tool\" --csv 1 --separatore "
+            "ab; head -c 1100000 /dev/zero | tr \"\\0\" x | \"$tool\" --csv 1; } 2>&1 | "
+            "hunspell -d it_IT -l) && test -z \"$(echo \"$words\" | "
+            "grep -v -x -E \"CSV|csv|dell|error|MiB|version|zifrano\")\""),
+        0);
 }
 
 // A table named on the command line is read from that file.
