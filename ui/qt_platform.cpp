@@ -24,15 +24,14 @@ bool isLaunchable(const QUrl& url) {
 
 } // namespace
 
-bool loadQtTranslations() {
+void loadQtTranslations() {
     auto* translator = new QTranslator(QCoreApplication::instance());
-    if (translator->load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"),
-                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
-        QCoreApplication::installTranslator(translator)) {
-        return true;
+    if (!translator->load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"),
+                          QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+        !QCoreApplication::installTranslator(translator)) {
+        delete translator;
     }
-    delete translator;
-    return false;
 }
 
 void QtPlatform::clearClipboard() {

@@ -7,9 +7,9 @@
 
 namespace zifrano::ui {
 
-/// Puts Qt's own texts (context menus, standard buttons) into Italian; false where the
-/// translations are not installed, and they stay English.
-bool loadQtTranslations();
+/// Puts Qt's own texts (context menus, standard buttons) into Italian where the translations are
+/// installed; elsewhere they stay English.
+void loadQtTranslations();
 
 /// The desktop as Qt reaches it. A failure it reports (no clipboard, no handler for an address)
 /// is ignored: nothing here ends the program but endProgram().

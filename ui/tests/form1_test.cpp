@@ -394,7 +394,7 @@ private Q_SLOTS:
             {"start http://zifrano.example/a?b=c", "http://zifrano.example/a?b=c"},
             {"start file:///etc/passwd", ""},
             {"start ftp://zifrano.example/", ""},
-            {"cmd /c https://zifrano.example/", ""},
+            {"startxhttps://zifrano.example/", ""},
             {"start https://a.example/ & rm -rf ~", ""}};
         for (const auto& [commandLine, opened] : commandLines) {
             m_opened.clear();
