@@ -30,8 +30,8 @@ void AmountLines::write(std::string_view text, Source source, std::string_view s
 void AmountLines::refuse(Refusal refusal, Source source, std::string_view shown) {
     // The empty line keeps the output aligned with the input.
     m_out << '\n';
-    m_err << "zifrano-lettere: " << source.kind << ' ' << source.number << ": " << describe(refusal)
-          << ": " << quoteForTerminal(shown) << '\n';
+    m_err << "zifrano-lettere: " << source.kind << ' ' << source.number << ": "
+          << describe(refusal, shown) << '\n';
     m_sawRefusal = true;
 }
 

@@ -63,6 +63,23 @@ std::size_t printableSequence(std::string_view text) {
     return lead == 0xc2 && static_cast<unsigned char>(text[1]) < 0xa0 ? 0 : size;
 }
 
+// Why a text is refused, before the text itself is quoted.
+std::string_view reason(Refusal refusal) {
+    switch (refusal) {
+    case Refusal::Empty:
+        return "manca l'importo";
+    case Refusal::NotAnAmount:
+        return "non è un importo";
+    case Refusal::BadGrouping:
+        return "punto delle migliaia fuori posto";
+    case Refusal::TooLong:
+        return "troppo lungo per essere un importo";
+    case Refusal::OutOfRange:
+        break;
+    }
+    return kFuoriLimite;
+}
+
 } // namespace
 
 std::variant<Amount, Refusal> readAmount(std::string_view text, Figures figures) {
@@ -93,20 +110,8 @@ std::variant<Amount, Refusal> readAmount(std::string_view text, Figures figures)
     return *amount;
 }
 
-std::string_view describe(Refusal refusal) {
-    switch (refusal) {
-    case Refusal::Empty:
-        return "manca l'importo";
-    case Refusal::NotAnAmount:
-        return "non è un importo";
-    case Refusal::BadGrouping:
-        return "punto delle migliaia fuori posto";
-    case Refusal::TooLong:
-        return "troppo lungo per essere un importo";
-    case Refusal::OutOfRange:
-        break;
-    }
-    return kFuoriLimite;
+std::string describe(Refusal refusal, std::string_view shown) {
+    return std::string(reason(refusal)) + ": " + quoteForTerminal(shown);
 }
 
 std::string quoteForTerminal(std::string_view raw) {

@@ -24,8 +24,9 @@ inline constexpr std::size_t kLongestAmount = 256;
 /// (negative, or too large for the amount type) or a text longer than any amount.
 std::variant<Amount, Refusal> readAmount(std::string_view text, Figures figures);
 
-/// What a refusal says to the user, in Italian.
-std::string_view describe(Refusal refusal);
+/// What a refusal says to the user, in Italian, about the text `shown` (quoted as
+/// quoteForTerminal quotes it): "non è un importo: '12abc'".
+std::string describe(Refusal refusal, std::string_view shown);
 
 /// `raw` as it can be shown on a terminal: quoted, at most about 40 characters, and with control
 /// characters and bytes that are not UTF-8 written as \xNN, so that no input can drive the

@@ -5,7 +5,6 @@
 
 #include "zifrano/importo_in_lettere.h"
 #include "zifrano/numero_in_lettere.h"
-#include "zifrano/wordings.h"
 
 #include <csv.h>
 
@@ -21,7 +20,6 @@
 namespace zifrano::cli {
 namespace {
 
-constexpr std::string_view kByteOrderMark = "\xef\xbb\xbf";
 constexpr std::size_t kLargestField = 1 << 20;
 constexpr std::size_t kRowPiece = 1 << 16;
 
@@ -69,7 +67,7 @@ private:
     void headerEnd();
     void wordAmount();
     void writeField(std::string_view text);
-    void writeWordings(const std::optional<Wordings>& wordings);
+    void writeWordings(std::optional<Amount> amount);
     void complain(const std::string& message);
 
     const Request& m_request;
@@ -147,20 +145,21 @@ void TableCopier::complain(const std::string& message) {
     m_sawError = true;
 }
 
-void TableCopier::writeWordings(const std::optional<Wordings>& wordings) {
+// The wordings asked for, or empty fields in their place when there is no amount to word.
+void TableCopier::writeWordings(std::optional<Amount> amount) {
     if (m_request.form == Form::Euro) {
-        writeField(wordings ? wordings->euro : "");
+        writeField(amount ? ImportoInLettere(*amount) : "");
     }
-    writeField(wordings ? wordings->lire : "");
+    writeField(amount ? NumeroInLettere(*amount) : "");
 }
 
 void TableCopier::wordAmount() {
     const auto read = readAmount(m_amount, m_request.figures);
     if (const auto* refusal = std::get_if<Refusal>(&read)) {
-        complain(std::string(describe(*refusal)) + ": " + quoteForTerminal(m_amount));
+        complain(describe(*refusal, m_amount));
         writeWordings(std::nullopt);
     } else {
-        writeWordings(wordingsOf(std::get<Amount>(read)));
+        writeWordings(std::get<Amount>(read));
     }
 }
 

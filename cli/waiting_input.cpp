@@ -4,11 +4,6 @@
 #include <utility>
 
 namespace zifrano::cli {
-namespace {
-
-constexpr std::string_view kByteOrderMark = "\xef\xbb\xbf";
-
-} // namespace
 
 WaitingInput::WaitingInput(std::streambuf& in, std::function<void()> beforeWaiting)
     : m_in(in)
