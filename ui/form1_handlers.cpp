@@ -22,6 +22,9 @@ namespace {
 // The largest amount the instruction line invites, twelve nines.
 constexpr double kUpperLimit = 999'999'999'999.0;
 
+// Modifiers that make a key a command rather than text.
+constexpr auto kCommandModifiers = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+
 QString fromStd(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -31,9 +34,8 @@ bool insertsText(const QKeyEvent& key) {
     if (key.matches(QKeySequence::Paste)) {
         return true;
     }
-    const auto commands = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
     const QString text = key.text();
-    return !text.isEmpty() && text.front().isPrint() && !(key.modifiers() & commands);
+    return !text.isEmpty() && text.front().isPrint() && !(key.modifiers() & kCommandModifiers);
 }
 
 const QMouseEvent* mouseEvent(QEvent* event) {
@@ -59,7 +61,7 @@ bool isEnter(const QEvent* event) {
     }
     const auto* key = static_cast<const QKeyEvent*>(event);
     return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
-           !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+           !(key->modifiers() & kCommandModifiers);
 }
 
 bool isEscape(const QEvent* event) {

@@ -26,8 +26,7 @@ bool isLaunchable(const QUrl& url) {
 
 void loadQtTranslations() {
     auto* translator = new QTranslator(QCoreApplication::instance());
-    if (!translator->load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"),
-                          QStringLiteral("_"),
+    if (!translator->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
         !QCoreApplication::installTranslator(translator)) {
         delete translator;

@@ -7,8 +7,8 @@
 
 namespace zifrano::ui {
 
-/// Puts Qt's own texts (context menus, standard buttons) into Italian where the translations are
-/// installed; elsewhere they stay English.
+/// Puts Qt's own texts (context menus, standard buttons) into the default locale's language, the
+/// program's Italian, where the translations are installed; elsewhere they stay English.
 void loadQtTranslations();
 
 /// The desktop as Qt reaches it. A failure it reports (no clipboard, no handler for an address)
