@@ -17,27 +17,23 @@ AmountLines::AmountLines(const Request& request, std::ostream& out, std::ostream
     , m_out(out)
     , m_err(err) {}
 
-void AmountLines::write(std::string_view text, Source source, std::string_view shown) {
-    const auto read = readAmount(text, m_figures);
+void AmountLines::write(const AmountText& text, Source source, std::string_view shown) {
+    const auto read = readAmount(text, m_figures, m_form);
     if (const auto* refusal = std::get_if<Refusal>(&read)) {
-        refuse(*refusal, source, shown);
+        // The empty line keeps the output aligned with the input.
+        m_out << '\n';
+        m_err << kMessagePrefix << source.kind << ' ' << source.number << ": "
+              << describe(*refusal, m_form, shown) << '\n';
+        m_sawRefusal = true;
         return;
     }
     const Amount amount = std::get<Amount>(read);
     m_out << (m_form == Form::Euro ? ImportoInLettere(amount) : NumeroInLettere(amount)) << '\n';
 }
 
-void AmountLines::refuse(Refusal refusal, Source source, std::string_view shown) {
-    // The empty line keeps the output aligned with the input.
-    m_out << '\n';
-    m_err << "zifrano-lettere: " << source.kind << ' ' << source.number << ": "
-          << describe(refusal, shown) << '\n';
-    m_sawRefusal = true;
-}
-
 void writeEach(std::span<const std::string_view> amounts, AmountLines& lines) {
     for (std::size_t i = 0; i < amounts.size(); ++i) {
-        lines.write(amounts[i], Source{"argomento", i + 1}, amounts[i]);
+        lines.write(AmountText(amounts[i]), Source{"argomento", i + 1}, amounts[i]);
     }
 }
 
@@ -51,12 +47,7 @@ void writeEachLine(std::istream& in, std::ostream& out, std::ostream& err, Amoun
         if (!line) {
             return;
         }
-        const Source source{"riga", number};
-        if (line->tooLong) {
-            lines.refuse(Refusal::TooLong, source, line->preview);
-        } else {
-            lines.write(line->text, source, line->preview);
-        }
+        lines.write(line->text, Source{"riga", number}, line->preview);
     }
 }
 

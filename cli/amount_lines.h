@@ -23,9 +23,7 @@ public:
 
     /// Writes the wording of the amount in `text`; when it cannot be worded, an empty line, and a
     /// message on `err` naming where it came from and showing `shown`.
-    void write(std::string_view text, Source source, std::string_view shown);
-    /// Writes an empty line in place of an amount, and a message saying why.
-    void refuse(Refusal refusal, Source source, std::string_view shown);
+    void write(const AmountText& text, Source source, std::string_view shown);
 
     /// True once any amount could not be worded.
     bool sawRefusal() const { return m_sawRefusal; }

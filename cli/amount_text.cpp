@@ -4,131 +4,347 @@
 #include "zifrano/wordings.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
+#include <optional>
+#include <vector>
 
 namespace zifrano::cli {
 namespace {
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n';
+using namespace std::string_view_literals;
+
+// "€" in UTF-8, the single byte 0x80 that stands for it in Windows-1252 (the Italian Excel's
+// CSV), and its ISO code.
+constexpr std::array kCurrencySigns = {"€"sv, "\x80"sv, "EUR"sv};
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
 }
 
-// "1.234.567,89" becomes "1234567.89". False when a full stop does not separate groups of three
-// digits in the whole part.
-bool ungroupThousands(std::string& text) {
-    const std::size_t start = text.starts_with('+') || text.starts_with('-') ? 1 : 0;
-    const std::size_t wholeEnd = std::min(text.find_first_of(",eE", start), text.size());
-    if (text.find('.', wholeEnd) != std::string::npos) {
-        return false;
+bool equalIgnoringCase(std::string_view text, std::string_view upper) {
+    return std::equal(text.begin(), text.end(), upper.begin(), upper.end(),
+                      [](char a, char b) { return (a >= 'a' && a <= 'z' ? a - 32 : a) == b; });
+}
+
+std::string_view trimBlanks(std::string_view text) {
+    for (std::size_t size = blankAt(text); size > 0; size = blankAt(text)) {
+        text.remove_prefix(size);
     }
-    bool grouped = false; // a full stop came before
-    std::size_t digits = 0;
-    for (std::size_t i = start; i < wholeEnd; ++i) {
-        if (text[i] == '.') {
-            if (digits == 0 || digits > 3 || (grouped && digits != 3)) {
-                return false;
+    for (bool trimmed = true; trimmed;) {
+        trimmed = false;
+        for (const std::string_view blank : kBlanks) {
+            if (text.ends_with(blank)) {
+                text.remove_suffix(blank.size());
+                trimmed = true;
             }
-            grouped = true;
-            digits = 0;
-        } else {
-            ++digits;
         }
     }
-    if (grouped && digits != 3) {
-        return false;
-    }
-    text.erase(std::remove(text.begin() + start, text.begin() + wholeEnd, '.'),
-               text.begin() + wholeEnd);
-    std::replace(text.begin(), text.end(), ',', '.');
-    return true;
+    return text;
 }
 
-// The length of the UTF-8 sequence at the start of `text` that stands for one printable
-// character, or 0 when its first byte must be escaped.
-std::size_t printableSequence(std::string_view text) {
-    const auto lead = static_cast<unsigned char>(text[0]);
-    if (lead < 0x80) {
-        return lead >= 0x20 && lead != 0x7f ? 1 : 0;
-    }
-    const std::size_t size = lead >= 0xf0 ? 4 : lead >= 0xe0 ? 3 : lead >= 0xc2 ? 2 : 0;
-    if (size == 0 || lead > 0xf4 || text.size() < size) {
-        return 0;
-    }
-    for (std::size_t i = 1; i < size; ++i) {
-        if ((static_cast<unsigned char>(text[i]) & 0xc0) != 0x80) {
-            return 0;
+// Takes a currency sign from the front of `text`, or from its back.
+bool takeCurrency(std::string_view& text, bool atFront) {
+    for (const std::string_view sign : kCurrencySigns) {
+        if (text.size() < sign.size()) {
+            continue;
+        }
+        const std::size_t at = atFront ? 0 : text.size() - sign.size();
+        if (equalIgnoringCase(text.substr(at, sign.size()), sign)) {
+            text = atFront ? text.substr(sign.size()) : text.substr(0, at);
+            return true;
         }
     }
-    // C1 controls, U+0080 to U+009F, act on terminals too.
-    return lead == 0xc2 && static_cast<unsigned char>(text[1]) < 0xa0 ? 0 : size;
+    return false;
+}
+
+// The number without what may stand around it: blanks, one currency sign and one sign, before or
+// after, or the parentheses that mark a negative amount in accounts.
+std::string_view takeAffixes(std::string_view text, bool& negative) {
+    text = trimBlanks(text);
+    bool signed_ = text.size() >= 2 && text.starts_with('(') && text.ends_with(')');
+    if (signed_) {
+        negative = true;
+        text = trimBlanks(text.substr(1, text.size() - 2));
+    }
+    bool currency = false;
+    for (bool took = true; took; text = trimBlanks(text)) {
+        took = true;
+        if (!currency && (takeCurrency(text, true) || takeCurrency(text, false))) {
+            currency = true;
+        } else if (!signed_ && (text.starts_with('-') || text.starts_with('+'))) {
+            negative = text.front() == '-';
+            text.remove_prefix(1);
+            signed_ = true;
+        } else if (!signed_ && text.ends_with('-')) {
+            negative = true;
+            text.remove_suffix(1);
+            signed_ = true;
+        } else {
+            took = false;
+        }
+    }
+    return text;
+}
+
+// The digits of a number and what stands between them: groups[i] comes before separators[i].
+struct Groups {
+    std::vector<std::string_view> groups{std::string_view()};
+    std::string separators; // '.', ',' or ' ' for any run of blanks
+};
+
+std::optional<Groups> splitGroups(std::string_view mantissa) {
+    Groups split;
+    std::size_t at = 0;
+    while (at < mantissa.size()) {
+        if (isDigit(mantissa[at])) {
+            const std::size_t end =
+                std::min(mantissa.find_first_not_of("0123456789", at), mantissa.size());
+            split.groups.back() = mantissa.substr(at, end - at);
+            at = end;
+            continue;
+        }
+        char separator = mantissa[at];
+        if (const std::size_t blank = blankAt(mantissa.substr(at)); blank > 0) {
+            separator = ' ';
+            at += blank;
+            while (const std::size_t more = blankAt(mantissa.substr(at))) {
+                at += more;
+            }
+        } else if (separator == '.' || separator == ',') {
+            ++at;
+        } else {
+            return std::nullopt;
+        }
+        split.separators += separator;
+        split.groups.emplace_back();
+    }
+    return split;
+}
+
+// Where the decimals begin, in the separators: Italian figures have them after the comma, plain
+// ones after the only full stop or comma.
+std::variant<std::size_t, Refusal> decimalSeparator(const Groups& split, Figures figures) {
+    const std::string& separators = split.separators;
+    if (figures == Figures::ItalianThousands) {
+        if (separators.find(',') != separators.rfind(',')) {
+            return Refusal::NotAnAmount;
+        }
+        return std::min(separators.find(','), separators.size());
+    }
+    const std::size_t first = separators.find_first_of(".,");
+    if (first != separators.find_last_of(".,")) {
+        return Refusal::NeedsThousands;
+    }
+    return std::min(first, separators.size());
+}
+
+// Blanks and full stops may group the whole part by three, and nothing else.
+bool groupedByThree(const Groups& split, std::size_t decimal) {
+    if (decimal + 1 < split.groups.size() - 1) {
+        return false; // a separator among the decimals
+    }
+    if (decimal == 0) {
+        return true;
+    }
+    const auto three = [](std::string_view group) { return group.size() == 3; };
+    return !split.groups.front().empty() && split.groups.front().size() <= 3 &&
+           std::all_of(split.groups.begin() + 1, split.groups.begin() + decimal + 1, three);
+}
+
+// "1.234" or "12,500" without --migliaia: a thousand and more, or a little over one?
+bool ambiguous(const Groups& split, std::size_t decimal) {
+    return split.groups.size() == 2 && decimal == 0 && split.groups[1].size() == 3 &&
+           !split.groups[0].empty() && split.groups[0].size() <= 3 &&
+           split.groups[0].front() != '0';
+}
+
+// The exponent after an "e": a sign and digits, nothing else.
+bool isExponent(std::string_view text) {
+    if (text.starts_with('+') || text.starts_with('-')) {
+        text.remove_prefix(1);
+    }
+    return !text.empty() && std::all_of(text.begin(), text.end(), isDigit);
+}
+
+// Whether the number has a digit other than 0 past the last decimal that `form` writes.
+bool tooManyDecimals(const DecimalNumber& number, Form form) {
+    const std::size_t significant = number.digits.find_last_not_of('0') + 1;
+    const auto zeros = static_cast<std::int64_t>(number.digits.size() - significant);
+    return !number.digits.empty() && number.exponent + zeros < (form == Form::Euro ? -2 : 0);
+}
+
+std::variant<DecimalNumber, Refusal> readNumber(std::string_view body, Figures figures) {
+    const std::size_t e = std::min(body.find_first_of("eE"), body.size());
+    if (e < body.size() && !isExponent(body.substr(e + 1))) {
+        return Refusal::NotAnAmount;
+    }
+    const std::optional<Groups> split = splitGroups(body.substr(0, e));
+    if (!split || std::all_of(split->groups.begin(), split->groups.end(),
+                              [](std::string_view group) { return group.empty(); })) {
+        return Refusal::NotAnAmount;
+    }
+    const auto decimal = decimalSeparator(*split, figures);
+    if (const auto* refusal = std::get_if<Refusal>(&decimal)) {
+        return *refusal;
+    }
+    const std::size_t at = std::get<std::size_t>(decimal);
+    if (!groupedByThree(*split, at)) {
+        return Refusal::BadGrouping;
+    }
+    if (figures == Figures::Plain && ambiguous(*split, at)) {
+        return Refusal::Ambiguous;
+    }
+    std::string plain;
+    for (std::size_t i = 0; i < split->groups.size(); ++i) {
+        plain += split->groups[i];
+        plain += i == at ? "." : "";
+    }
+    plain += body.substr(e);
+    return readLeadingNumber(plain).number;
 }
 
 // Why a text is refused, before the text itself is quoted.
-std::string_view reason(Refusal refusal) {
+std::string_view reason(Refusal refusal, Form form) {
     switch (refusal) {
     case Refusal::Empty:
         return "manca l'importo";
     case Refusal::NotAnAmount:
         return "non è un importo";
+    case Refusal::Negative:
+        return "importo negativo";
+    case Refusal::Ambiguous:
+        return "migliaia o decimali? Con --migliaia il punto separa le migliaia";
+    case Refusal::NeedsThousands:
+        return "più di un separatore: con --migliaia il punto separa le migliaia";
     case Refusal::BadGrouping:
-        return "punto delle migliaia fuori posto";
+        return "separatore delle migliaia fuori posto";
+    case Refusal::TooManyDecimals:
+        return form == Form::Euro ? "più di due decimali" : "decimali in un importo in lire";
     case Refusal::TooLong:
         return "troppo lungo per essere un importo";
     case Refusal::OutOfRange:
         break;
     }
-    return kFuoriLimite;
+    return "importo fuori limite";
+}
+
+// The code point of the UTF-8 sequence of `size` bytes at the start of `text`.
+char32_t codePoint(std::string_view text, std::size_t size) {
+    constexpr std::array<unsigned char, 5> kLeadBits = {0, 0x7f, 0x1f, 0x0f, 0x07};
+    char32_t point = static_cast<unsigned char>(text[0]) & kLeadBits[size];
+    for (std::size_t i = 1; i < size; ++i) {
+        point = point << 6 | (static_cast<unsigned char>(text[i]) & 0x3f);
+    }
+    return point;
+}
+
+// Characters a terminal shows as nothing, or as a plain blank, or that turn the text around.
+bool isInvisible(char32_t point) {
+    return point == 0xa0 || point == 0xad || (point >= 0x2000 && point <= 0x200f) ||
+           (point >= 0x2028 && point <= 0x202f) || (point >= 0x205f && point <= 0x206f) ||
+           point == 0xfeff;
+}
+
+// The length of the UTF-8 sequence at the start of `text` that stands for one printable,
+// visible character, or 0 when it must be escaped; `point` gets its code point.
+std::size_t printableSequence(std::string_view text, char32_t& point) {
+    const auto lead = static_cast<unsigned char>(text[0]);
+    if (lead < 0x80) {
+        point = lead;
+        return lead >= 0x20 && lead != 0x7f ? 1 : 0;
+    }
+    const std::size_t size = lead >= 0xf0 ? 4 : lead >= 0xe0 ? 3 : lead >= 0xc2 ? 2 : 0;
+    if (size == 0 || lead > 0xf4 || text.size() < size ||
+        !std::all_of(text.begin() + 1, text.begin() + static_cast<std::ptrdiff_t>(size),
+                     [](char c) { return (static_cast<unsigned char>(c) & 0xc0) == 0x80; })) {
+        return 0;
+    }
+    point = codePoint(text, size);
+    constexpr std::array<char32_t, 5> kLeast = {0, 0, 0x80, 0x800, 0x10000};
+    const bool wellFormed =
+        point >= kLeast[size] && point <= 0x10ffff && (point < 0xd800 || point > 0xdfff);
+    // C1 controls, U+0080 to U+009F, act on terminals too.
+    return wellFormed && point >= 0xa0 ? size : 0;
 }
 
 } // namespace
 
-std::variant<Amount, Refusal> readAmount(std::string_view text, Figures figures) {
-    std::string plain;
-    std::copy_if(text.begin(), text.end(), std::back_inserter(plain),
-                 [](char c) { return !isBlank(c); });
-    if (plain.empty()) {
-        return Refusal::Empty;
+bool AmountText::endsWithLeadingZero() const {
+    if (!m_text.ends_with('0')) {
+        return false;
     }
-    if (plain.size() > kLongestAmount) {
+    return m_text.size() == 1 ||
+           std::string_view("+-(").find(m_text[m_text.size() - 2]) != std::string_view::npos;
+}
+
+void AmountText::append(std::string_view piece) {
+    for (const char c : piece) {
+        if (m_tooLong || (c == ' ' && (m_text.empty() || m_text.back() == ' ')) ||
+            (c == '0' && endsWithLeadingZero())) {
+            continue;
+        }
+        if (c != ' ' && ++m_kept > kLongestAmount) {
+            m_tooLong = true;
+            m_text.clear();
+        } else {
+            m_text += c;
+        }
+    }
+}
+
+void AmountText::clear() {
+    m_text.clear();
+    m_kept = 0;
+    m_tooLong = false;
+}
+
+std::variant<Amount, Refusal> readAmount(const AmountText& text, Figures figures, Form form) {
+    if (text.tooLong()) {
         return Refusal::TooLong;
     }
-    if (figures == Figures::ItalianThousands) {
-        if (!ungroupThousands(plain)) {
-            return Refusal::BadGrouping;
-        }
-    } else {
-        std::replace(plain.begin(), plain.end(), ',', '.');
+    if (trimBlanks(text.text()).empty()) {
+        return Refusal::Empty;
     }
-    const LeadingNumber read = readLeadingNumber(plain);
-    if (!read.found || read.end != plain.size()) {
-        return Refusal::NotAnAmount;
+    bool negative = false;
+    const auto read = readNumber(takeAffixes(text.text(), negative), figures);
+    if (const auto* refusal = std::get_if<Refusal>(&read)) {
+        return *refusal;
     }
-    const std::optional<Amount> amount = amountFromNumber(read.number);
-    if (!amount || !isWordable(*amount)) {
+    const auto& number = std::get<DecimalNumber>(read);
+    if (negative && !number.digits.empty()) {
+        return Refusal::Negative;
+    }
+    if (tooManyDecimals(number, form)) {
+        return Refusal::TooManyDecimals;
+    }
+    const std::optional<Amount> amount = amountFromNumber(number);
+    if (!amount) {
         return Refusal::OutOfRange;
     }
     return *amount;
 }
 
-std::string describe(Refusal refusal, std::string_view shown) {
-    return std::string(reason(refusal)) + ": " + quoteForTerminal(shown);
+std::string describe(Refusal refusal, Form form, std::string_view shown) {
+    return std::string(reason(refusal, form)) + ": " + quoteForTerminal(shown);
 }
 
-std::string quoteForTerminal(std::string_view raw) {
-    constexpr std::size_t kShown = 40;
+std::string quoteForTerminal(std::string_view raw, std::size_t most) {
     std::string quoted = "'";
-    std::size_t shown = 0;
-    while (!raw.empty() && shown < kShown) {
-        const std::size_t size = printableSequence(raw);
+    for (std::size_t shown = 0; !raw.empty() && shown < most; ++shown) {
+        char32_t point = 0;
+        const std::size_t size = printableSequence(raw, point);
+        char escaped[8];
         if (size == 0) {
-            char escaped[5];
             std::snprintf(escaped, sizeof escaped, "\\x%02x", static_cast<unsigned char>(raw[0]));
+            quoted += escaped;
+        } else if (isInvisible(point)) {
+            std::snprintf(escaped, sizeof escaped, "\\u%04X", static_cast<unsigned>(point));
             quoted += escaped;
         } else {
             quoted.append(raw.substr(0, size));
         }
         raw.remove_prefix(std::max<std::size_t>(size, 1));
-        ++shown;
     }
     quoted += raw.empty() ? "'" : "'…";
     return quoted;

@@ -9,28 +9,68 @@
 
 namespace zifrano::cli {
 
+/// What every message of the tool begins with.
+inline constexpr std::string_view kMessagePrefix = "zifrano-lettere: ";
+
+/// The wordings asked for: both, or with --lire only the whole amount.
+enum class Form { Euro, Lire };
+
 /// How amounts are written: a full stop or a comma before the decimals, or the Italian way, with
 /// full stops grouping thousands and a comma before the decimals ("1.234.567,89").
 enum class Figures { Plain, ItalianThousands };
 
 /// Why a text is not an amount that can be worded.
-enum class Refusal { Empty, NotAnAmount, BadGrouping, TooLong, OutOfRange };
+enum class Refusal {
+    Empty,
+    NotAnAmount,
+    Negative,
+    Ambiguous,       ///< "12.500": thousands or decimals? Only --migliaia can tell.
+    NeedsThousands,  ///< "1.234,56" without --migliaia
+    BadGrouping,     ///< a thousands separator out of place
+    TooManyDecimals, ///< more decimals than the form can write
+    TooLong,
+    OutOfRange,
+};
 
-/// The most characters, blanks aside, that an amount worth reading has.
+/// The most characters an amount worth reading has, blanks and leading zeros aside.
 inline constexpr std::size_t kLongestAmount = 256;
 
-/// Reads `text` as exactly one amount that can be worded: blanks around it and between its digits
-/// are fine, anything else beside the number is refused, and so is an amount with no wording
-/// (negative, or too large for the amount type) or a text longer than any amount.
-std::variant<Amount, Refusal> readAmount(std::string_view text, Figures figures);
+/// The text of one amount, gathered a piece at a time in bounded memory. Leading blanks, a run of
+/// spaces after the first and zeros in front of the first digit cannot make an amount long, so
+/// they are dropped as they come; past kLongestAmount other characters the text is too long and
+/// the rest is passed over.
+class AmountText {
+public:
+    AmountText() = default;
+    explicit AmountText(std::string_view text) { append(text); }
+
+    void append(std::string_view piece);
+    void clear();
+
+    std::string_view text() const { return m_text; }
+    bool tooLong() const { return m_tooLong; }
+
+private:
+    bool endsWithLeadingZero() const;
+
+    std::string m_text;
+    std::size_t m_kept = 0; // characters kept, spaces aside
+    bool m_tooLong = false;
+};
+
+/// Reads `text` strictly as exactly one amount, as a person reading a spreadsheet reads it, or
+/// refuses it: blanks around it and between groups of three digits, a currency sign (€, or EUR)
+/// before or after it; never a digit more than `form` can write, never a grouping that could be
+/// read two ways.
+std::variant<Amount, Refusal> readAmount(const AmountText& text, Figures figures, Form form);
 
 /// What a refusal says to the user, in Italian, about the text `shown` (quoted as
 /// quoteForTerminal quotes it): "non è un importo: '12abc'".
-std::string describe(Refusal refusal, std::string_view shown);
+std::string describe(Refusal refusal, Form form, std::string_view shown);
 
-/// `raw` as it can be shown on a terminal: quoted, at most about 40 characters, and with control
-/// characters and bytes that are not UTF-8 written as \xNN, so that no input can drive the
-/// terminal.
-std::string quoteForTerminal(std::string_view raw);
+/// `raw` as it can be shown on a terminal: quoted, at most `most` characters, with control
+/// characters and bytes that are not UTF-8 written as \xNN and invisible spaces and marks as
+/// \uXXXX, so that no input can drive the terminal or pass for a plain blank.
+std::string quoteForTerminal(std::string_view raw, std::size_t most = 40);
 
 } // namespace zifrano::cli

@@ -19,21 +19,35 @@ bool applyFlag(std::string_view option, Request& request) {
     return true;
 }
 
-// The separator a user names: one character, or "\t" for a tab.
-std::optional<char> separatorNamed(std::string_view name) {
+// The separator a user names: one ASCII character, or "\t" for a tab; never one that CSV gives
+// another meaning.
+std::variant<char, UsageError> separatorNamed(std::string_view name) {
     if (name == "\\t") {
         return '\t';
     }
-    return name.size() == 1 ? std::optional<char>(name.front()) : std::nullopt;
+    if (name.size() != 1 || static_cast<unsigned char>(name.front()) >= 0x80) {
+        return UsageError{"il separatore è un solo carattere ASCII, come ; o , (\\t per il "
+                          "tabulatore): " +
+                          quoteForTerminal(name)};
+    }
+    if (name == "\"" || name == "\r" || name == "\n") {
+        return UsageError{"il separatore non può essere le virgolette né un a capo"};
+    }
+    return name.front();
 }
 
-std::optional<UsageError> checkCsv(const Request& request, bool separatorGiven) {
+// With --csv, what stands beside the options is the table's file, if anything.
+std::optional<UsageError> checkCsv(Request& request, bool separatorGiven) {
     if (!request.csvColumn) {
         return separatorGiven ? std::optional(UsageError{"--separatore vale solo con --csv"})
                               : std::nullopt;
     }
     if (request.amounts.size() > 1) {
         return UsageError{"con --csv si legge al più un file"};
+    }
+    if (!request.amounts.empty()) {
+        request.csvFile = request.amounts.front();
+        request.amounts.clear();
     }
     return std::nullopt;
 }
@@ -57,10 +71,10 @@ std::variant<Request, UsageError> parseArguments(std::span<const char* const> ar
             request.csvColumn = *++at;
         } else if (argument == "--separatore") {
             const auto separator = separatorNamed(*++at);
-            if (!separator) {
-                return UsageError{"il separatore è un solo carattere, o \\t per il tabulatore"};
+            if (const auto* error = std::get_if<UsageError>(&separator)) {
+                return *error;
             }
-            request.separator = *separator;
+            request.separator = std::get<char>(separator);
             separatorGiven = true;
         } else if (!applyFlag(argument, request)) {
             return UsageError{"opzione non riconosciuta: '" + std::string(argument) +

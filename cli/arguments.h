@@ -11,15 +11,14 @@
 
 namespace zifrano::cli {
 
-enum class Form { Euro, Lire };
-
 struct Request {
     Form form = Form::Euro;
     Figures figures = Figures::Plain;
     bool help = false;
     bool version = false;
-    std::vector<std::string_view> amounts;     ///< empty: read standard input; with --csv, the file
-    std::optional<std::string_view> csvColumn; ///< --csv: the amount column's name or number
+    std::vector<std::string_view> amounts;     ///< none: read standard input
+    std::optional<std::string_view> csvColumn; ///< --csv: the amount column's title or number
+    std::optional<std::string_view> csvFile;   ///< with --csv: the table; none, standard input
     char separator = ';';                      ///< --separatore: between the fields of a CSV file
 };
 

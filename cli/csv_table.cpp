@@ -1,53 +1,128 @@
 #include "csv_table.h"
 
 #include "amount_text.h"
+#include "csv_reader.h"
 #include "waiting_input.h"
 
 #include "zifrano/importo_in_lettere.h"
+#include "zifrano/number_reader.h"
 #include "zifrano/numero_in_lettere.h"
 
-#include <csv.h>
-
 #include <algorithm>
-#include <array>
-#include <cstdlib>
 #include <istream>
+#include <optional>
 #include <ostream>
 #include <string>
-#include <utility>
+#include <variant>
 #include <vector>
 
 namespace zifrano::cli {
 namespace {
 
-constexpr std::size_t kLargestField = 1 << 20;
-constexpr std::size_t kRowPiece = 1 << 16;
+// The header is held until the column is known; past this it is no header.
+constexpr std::size_t kLongestHeader = 256 * 1024;
+// A title longer than this is kept cut, and matches nothing.
+constexpr std::size_t kLongestTitle = 1024;
+constexpr std::size_t kPreviewSize = 64;
 
-// The parser grows its field buffer through this: a field past a mebibyte is refused, so that
-// memory stays bounded whatever the input.
-void* boundedRealloc(void* block, std::size_t size) {
-    return size > kLargestField ? nullptr : std::realloc(block, size);
-}
-
-// Every byte of an unquoted field is kept: nothing counts as a blank to trim.
-int noBlanks(unsigned char) {
-    return 0;
-}
-
-// The column a user names: its number from 1, or its title in the header.
-std::optional<std::size_t> findColumn(std::string_view named,
-                                      const std::vector<std::string>& header) {
-    if (!named.empty() &&
-        std::all_of(named.begin(), named.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-        const std::size_t number = std::stoul(std::string(named.substr(0, 9)));
-        return number >= 1 && number <= header.size() ? std::optional(number - 1) : std::nullopt;
+// A title as it is compared: without a byte-order mark, blanks and tabs around it, in lower case
+// (ASCII, and the accented capitals of Latin-1 as UTF-8 writes them).
+std::string comparable(std::string_view title) {
+    while (title.starts_with(kByteOrderMark)) {
+        title.remove_prefix(kByteOrderMark.size());
     }
-    const auto found = std::find(header.begin(), header.end(), named);
-    return found == header.end() ? std::nullopt
-                                 : std::optional(static_cast<std::size_t>(found - header.begin()));
+    const auto blankOrTab = [](std::string_view text) {
+        return text.starts_with('\t') ? 1 : blankAt(text);
+    };
+    for (std::size_t size = blankOrTab(title); size > 0; size = blankOrTab(title)) {
+        title.remove_prefix(size);
+    }
+    while (!title.empty() && (title.back() == ' ' || title.back() == '\t')) {
+        title.remove_suffix(1);
+    }
+    std::string lower(title);
+    for (std::size_t i = 0; i < lower.size(); ++i) {
+        const auto c = static_cast<unsigned char>(lower[i]);
+        const bool latinCapital = i > 0 && lower[i - 1] == '\xc3' && c >= 0x80 && c <= 0x9e &&
+                                  c != 0x97; // U+00C0 to U+00DE, but for the multiplication sign
+        if ((c >= 'A' && c <= 'Z') || latinCapital) {
+            lower[i] = static_cast<char>(c + 0x20);
+        }
+    }
+    return lower;
 }
 
-class TableCopier {
+// "3", "3 e 5", "3, 5 e 7".
+std::string listed(const std::vector<std::size_t>& numbers) {
+    std::string list;
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        list += i == 0 ? "" : i + 1 == numbers.size() ? " e " : ", ";
+        list += std::to_string(numbers[i]);
+    }
+    return list;
+}
+
+// "1 campo", "3 campi".
+std::string fieldCount(std::size_t count) {
+    return std::to_string(count) + (count == 1 ? " campo" : " campi");
+}
+
+// The message for a column that is not there: the titles that were read, and a hint when the
+// header looks separated by something else.
+std::string notFound(std::string_view named, const std::vector<std::string>& titles,
+                     std::string_view header, char separator) {
+    constexpr std::size_t kTitlesShown = 12;
+    std::string message = "la colonna " + quoteForTerminal(named) + " non è nell'intestazione";
+    message += titles.empty() ? ", che è vuota" : "; titoli letti: ";
+    for (std::size_t i = 0; i < std::min(titles.size(), kTitlesShown); ++i) {
+        message += (i > 0 ? ", " : "") + quoteForTerminal(titles[i], 20);
+    }
+    message += titles.size() > kTitlesShown ? ", …" : "";
+    for (const std::string_view other : {",", "\t"}) {
+        if (header.find(separator) == std::string_view::npos &&
+            header.find(other) != std::string_view::npos) {
+            message += std::string("; provare --separatore ") + (other == "\t" ? "\\t" : ",");
+            break;
+        }
+    }
+    return message;
+}
+
+// The column a user names: its title, compared without case and blanks; or its number from 1,
+// when no column has that number for its title. Anything that could mean two columns is refused.
+std::variant<std::size_t, std::string> findColumn(std::string_view named,
+                                                  const std::vector<std::string>& titles,
+                                                  std::string_view header, char separator) {
+    std::vector<std::size_t> matches;
+    const std::string wanted = comparable(named);
+    for (std::size_t i = 0; i < titles.size(); ++i) {
+        if (titles[i].size() <= kLongestTitle && comparable(titles[i]) == wanted) {
+            matches.push_back(i + 1);
+        }
+    }
+    const bool isNumber = !named.empty() && named.size() < 10 &&
+                          named.find_first_not_of("0123456789") == std::string_view::npos;
+    const std::size_t number = isNumber ? std::stoul(std::string(named)) : 0;
+    const bool numbersAColumn = number >= 1 && number <= titles.size();
+    const std::string shown = quoteForTerminal(named);
+    if (matches.size() > 1) {
+        return "la colonna " + shown + " è nell'intestazione più volte: colonne " + listed(matches);
+    }
+    if (matches.size() == 1 && numbersAColumn && number != matches.front()) {
+        return "la colonna " + shown + " è ambigua: è il titolo della colonna " +
+               std::to_string(matches.front()) + " e il numero di un'altra";
+    }
+    if (matches.size() == 1) {
+        return matches.front() - 1;
+    }
+    if (numbersAColumn) {
+        return number - 1;
+    }
+    return notFound(named, titles, header, separator);
+}
+
+// Copies each row as it came and adds the wordings of its amount at its end.
+class TableCopier : public CsvSink {
 public:
     TableCopier(const Request& request, const WaitingInput& input, std::ostream& out,
                 std::ostream& err)
@@ -56,93 +131,81 @@ public:
         , m_out(out)
         , m_err(err) {}
 
-    void field(std::string_view text);
-    void rowEnd(int terminator);
+    void raw(std::string_view bytes) override;
+    void text(std::string_view piece) override;
+    void fieldEnd() override;
+    void rowEnd(std::string_view lineEnd, bool blank) override;
 
-    bool columnMissing() const { return m_columnMissing; }
-    bool sawError() const { return m_sawError; }
-    std::size_t row() const { return m_row; }
+    /// Ends a table whose header had no line end, or that had no header at all.
+    void finish();
+    /// Reports a quoted field still open at the end of the input.
+    void unclosedQuote(std::size_t row);
+
+    bool stopped() const { return m_stopped; }
+    int status() const { return m_status; }
 
 private:
-    void headerEnd();
+    bool inHeader() const { return !m_column; }
+    void headerEnd(std::string_view lineEnd);
+    void dataRowEnd();
     void wordAmount();
     void writeField(std::string_view text);
     void writeWordings(std::optional<Amount> amount);
     void complain(const std::string& message);
+    void stop(int status, const std::string& message);
 
     const Request& m_request;
     const WaitingInput& m_input;
     std::ostream& m_out;
     std::ostream& m_err;
-    std::vector<std::string> m_header;
+    std::string m_header; // the header's bytes, held until the column is known
+    std::vector<std::string> m_titles{std::string()};
     std::optional<std::size_t> m_column;
+    std::size_t m_width = 0; // the header's fields
     std::size_t m_row = 1;
-    std::size_t m_fields = 0;
-    std::string m_amount;
-    std::string m_quoted;
-    std::string m_rowText; // the row being written, sent out whole
-    std::string m_lineEnd = "\n";
-    bool m_columnMissing = false;
-    bool m_sawError = false;
+    std::size_t m_fields = 0; // the fields of this row ended so far
+    AmountText m_amount;
+    std::string m_shown; // the amount's first bytes, for a message
+    int m_status = 0;
+    bool m_stopped = false;
 };
 
+void TableCopier::raw(std::string_view bytes) {
+    if (m_stopped) {
+        return;
+    }
+    if (!inHeader()) {
+        m_out << bytes;
+    } else if (m_header.append(bytes).size() > kLongestHeader) {
+        stop(1, "riga 1: l'intestazione è più lunga di 256 KiB");
+    }
+}
+
+void TableCopier::text(std::string_view piece) {
+    if (inHeader()) {
+        std::string& title = m_titles.back();
+        title.append(piece.substr(0, kLongestTitle + 1 - std::min(title.size(), kLongestTitle)));
+    } else if (m_fields == *m_column) {
+        m_amount.append(piece);
+        m_shown.append(piece.substr(0, kPreviewSize - std::min(m_shown.size(), kPreviewSize)));
+    }
+}
+
+void TableCopier::fieldEnd() {
+    ++m_fields;
+    if (inHeader()) {
+        m_titles.emplace_back();
+    }
+}
+
+// A field we add: quoted when it holds the separator (the texts we add hold no quote).
 void TableCopier::writeField(std::string_view text) {
-    if (m_fields++ > 0) {
-        m_rowText += m_request.separator;
-    }
-    const auto special = [this](char c) {
-        return c == m_request.separator || c == '"' || c == '\r' || c == '\n';
-    };
-    if (std::none_of(text.begin(), text.end(), special)) {
-        m_rowText += text;
+    m_out << m_request.separator;
+    if (text.find(m_request.separator) == std::string_view::npos) {
+        m_out << text;
     } else {
-        // Quoted, with its quotes doubled, as the library writes a field.
-        m_quoted.resize(csv_write2(nullptr, 0, text.data(), text.size(), '"'));
-        csv_write2(m_quoted.data(), m_quoted.size(), text.data(), text.size(), '"');
-        m_rowText += m_quoted;
+        m_out << '"' << text << '"';
     }
-    // A row of many long fields goes out in pieces, so that memory stays bounded.
-    if (m_rowText.size() > kRowPiece) {
-        m_out << m_rowText;
-        m_rowText.clear();
-    }
-}
-
-void TableCopier::field(std::string_view text) {
-    if (m_columnMissing) {
-        return;
-    }
-    if (!m_column) {
-        m_header.emplace_back(text);
-        return;
-    }
-    if (m_fields == *m_column) {
-        m_amount.assign(text.substr(0, kLongestAmount + 1));
-    }
-    writeField(text);
-}
-
-void TableCopier::headerEnd() {
-    m_column = findColumn(*m_request.csvColumn, m_header);
-    if (!m_column) {
-        m_columnMissing = true;
-        return;
-    }
-    if (m_input.hadByteOrderMark()) {
-        m_rowText += kByteOrderMark; // kept, for the spreadsheets that look for it
-    }
-    for (const std::string& title : m_header) {
-        writeField(title);
-    }
-    if (m_request.form == Form::Euro) {
-        writeField("Importo in lettere");
-    }
-    writeField("Importo intero in lettere");
-}
-
-void TableCopier::complain(const std::string& message) {
-    m_err << "zifrano-lettere: riga " << m_row << ": " << message << '\n';
-    m_sawError = true;
 }
 
 // The wordings asked for, or empty fields in their place when there is no amount to word.
@@ -153,103 +216,116 @@ void TableCopier::writeWordings(std::optional<Amount> amount) {
     writeField(amount ? NumeroInLettere(*amount) : "");
 }
 
+void TableCopier::complain(const std::string& message) {
+    m_err << kMessagePrefix << "riga " << m_row << ": " << message << '\n';
+    m_status = std::max(m_status, 1);
+}
+
+void TableCopier::stop(int status, const std::string& message) {
+    m_err << kMessagePrefix << message << '\n';
+    m_status = status;
+    m_stopped = true;
+}
+
+void TableCopier::headerEnd(std::string_view lineEnd) {
+    m_titles.resize(m_fields); // the title begun after the last field end is none
+    m_width = m_fields;
+    const auto found = findColumn(*m_request.csvColumn, m_titles, m_header, m_request.separator);
+    if (const auto* message = std::get_if<std::string>(&found)) {
+        stop(2, *message);
+        return;
+    }
+    m_column = std::get<std::size_t>(found);
+    if (m_input.hadByteOrderMark()) {
+        m_out << kByteOrderMark; // kept, for the spreadsheets that look for it
+    }
+    m_out << m_header;
+    if (m_request.form == Form::Euro) {
+        writeField("Importo in lettere");
+    }
+    writeField("Importo intero in lettere");
+    m_out << lineEnd;
+    m_header = std::string();
+    m_titles = {};
+}
+
 void TableCopier::wordAmount() {
-    const auto read = readAmount(m_amount, m_request.figures);
+    const auto read = readAmount(m_amount, m_request.figures, m_request.form);
     if (const auto* refusal = std::get_if<Refusal>(&read)) {
-        complain(describe(*refusal, m_amount));
+        complain(describe(*refusal, m_request.form, m_shown));
         writeWordings(std::nullopt);
     } else {
         writeWordings(std::get<Amount>(read));
     }
 }
 
-void TableCopier::rowEnd(int terminator) {
-    if (m_columnMissing) {
-        return;
+void TableCopier::dataRowEnd() {
+    const bool hasAmount = m_fields > *m_column && m_fields <= m_width;
+    // A short row is filled out, so that the wordings stand in their columns.
+    for (std::size_t field = m_fields; field < m_width; ++field) {
+        m_out << m_request.separator;
     }
-    // Rows end as they ended in the input; the last one, at the end of the input, as the one
-    // before.
-    if (terminator == '\r' || terminator == '\n') {
-        m_lineEnd = terminator == '\r' ? "\r\n" : "\n";
-    }
-    if (!m_column) {
-        headerEnd();
-        if (m_columnMissing) {
-            return;
-        }
-    } else if (m_fields != m_header.size()) {
-        complain("ha " + std::to_string(m_fields) + " campi, l'intestazione " +
-                 std::to_string(m_header.size()));
-        while (m_fields < m_header.size()) {
-            writeField("");
-        }
-        writeWordings(std::nullopt);
-    } else {
+    if (hasAmount) {
         wordAmount();
+    } else {
+        complain("ha " + fieldCount(m_fields) + ", l'intestazione " + std::to_string(m_width));
+        writeWordings(std::nullopt);
     }
-    m_rowText += m_lineEnd;
-    m_out << m_rowText;
-    m_rowText.clear();
-    m_fields = 0;
-    ++m_row;
 }
 
-// The library's parser, set to keep every byte of a field and to bound its memory.
-class Parser {
-public:
-    explicit Parser(char separator) {
-        csv_init(&m_parser, 0);
-        csv_set_delim(&m_parser, static_cast<unsigned char>(separator));
-        csv_set_space_func(&m_parser, noBlanks);
-        csv_set_realloc_func(&m_parser, boundedRealloc);
+void TableCopier::rowEnd(std::string_view lineEnd, bool blank) {
+    if (m_stopped) {
+        return; // the rest of the piece that was being read
     }
-    ~Parser() { csv_free(&m_parser); }
-    Parser(const Parser&) = delete;
-    Parser& operator=(const Parser&) = delete;
+    if (inHeader()) {
+        headerEnd(lineEnd);
+        if (m_stopped) {
+            return;
+        }
+    } else {
+        // A blank row is copied as it is, so that no row below it moves.
+        if (!blank) {
+            dataRowEnd();
+        }
+        m_out << lineEnd;
+    }
+    ++m_row;
+    m_fields = 0;
+    m_amount.clear();
+    m_shown.clear();
+}
 
-    // Parses `text` into `copier`; false when a field grew past its bound.
-    bool parse(std::string_view text, TableCopier& copier) {
-        return csv_parse(&m_parser, text.data(), text.size(), onField, onRowEnd, &copier) ==
-               text.size();
+void TableCopier::finish() {
+    if (inHeader() && !m_stopped) {
+        rowEnd("\n", false);
     }
-    void finish(TableCopier& copier) { csv_fini(&m_parser, onField, onRowEnd, &copier); }
+}
 
-private:
-    static void onField(void* text, std::size_t size, void* copier) {
-        static_cast<TableCopier*>(copier)->field({static_cast<const char*>(text), size});
-    }
-    static void onRowEnd(int terminator, void* copier) {
-        static_cast<TableCopier*>(copier)->rowEnd(terminator);
-    }
-
-    csv_parser m_parser;
-};
+void TableCopier::unclosedQuote(std::size_t row) {
+    m_err << kMessagePrefix << "riga " << row << ": virgolette aperte e mai chiuse\n";
+    m_status = std::max(m_status, 1);
+}
 
 } // namespace
 
 int wordCsvTable(const Request& request, std::istream& in, std::ostream& out, std::ostream& err) {
-    Parser parser(request.separator);
     WaitingInput input(*in.rdbuf(), [&] {
         out.flush();
         err.flush();
     });
     TableCopier copier(request, input, out, err);
-    bool parsed = true;
-    for (std::string_view piece;
-         parsed && !copier.columnMissing() && out && !(piece = input.take()).empty();) {
-        parsed = parser.parse(piece, copier);
+    CsvReader reader(request.separator, copier);
+    for (std::string_view piece; !copier.stopped() && out && !(piece = input.take()).empty();) {
+        reader.read(piece);
     }
-    if (copier.columnMissing()) {
-        err << "zifrano-lettere: la colonna '" << *request.csvColumn
-            << "' non è nell'intestazione\n";
-        return 2;
+    if (!copier.stopped() && out) {
+        if (reader.finish()) {
+            copier.finish();
+        } else {
+            copier.unclosedQuote(reader.openedAt());
+        }
     }
-    if (parsed) {
-        parser.finish(copier);
-    } else {
-        err << "zifrano-lettere: riga " << copier.row() << ": un campo è più lungo di 1 MiB\n";
-    }
-    return !parsed || copier.sawError() ? 1 : 0;
+    return copier.status();
 }
 
 } // namespace zifrano::cli

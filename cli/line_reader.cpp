@@ -6,10 +6,6 @@
 namespace zifrano::cli {
 namespace {
 
-bool isLeadingZero(const std::string& text) {
-    return text == "0" || text == "+0" || text == "-0";
-}
-
 bool isLineEnd(char c) {
     return c == '\n' || c == '\r';
 }
@@ -21,17 +17,7 @@ LineReader::LineReader(std::streambuf& in, std::function<void()> beforeWaiting)
 
 void LineReader::keep(std::string_view piece, Line& line) const {
     line.preview.append(piece.substr(0, kPreviewSize - line.preview.size()));
-    for (const char c : piece) {
-        if (c == ' ' || c == '\t' || line.tooLong || (c == '0' && isLeadingZero(line.text))) {
-            continue;
-        }
-        if (line.text.size() == kLongestAmount) {
-            line.tooLong = true;
-            line.text.clear();
-        } else {
-            line.text += c;
-        }
-    }
+    line.text.append(piece);
 }
 
 std::optional<Line> LineReader::next() {

@@ -14,15 +14,13 @@ namespace zifrano::cli {
 
 /// One line of input, kept in bounded memory however long it is.
 struct Line {
-    std::string text;    ///< the line without its blanks and repeated leading zeros
+    AmountText text;
     std::string preview; ///< its first bytes as they came, to show in a message
-    bool tooLong = false;
 };
 
 /// Reads lines from a stream buffer. LF, CRLF and a lone CR each end a line, and a UTF-8
-/// byte-order mark at the very start is skipped (see WaitingInput). Blanks and leading zeros cannot
-/// make an amount long, so they are dropped as they come; past kLongestAmount other characters the
-/// line is reported too long and the rest of it is passed over.
+/// byte-order mark at the very start is skipped (see WaitingInput). A line is kept as an
+/// AmountText, in bounded memory however long it is.
 class LineReader {
 public:
     static constexpr std::size_t kPreviewSize = 64;

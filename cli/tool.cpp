@@ -4,10 +4,13 @@
 #include "arguments.h"
 #include "csv_table.h"
 
+#include <cerrno>
 #include <exception>
+#include <filesystem>
 #include <fstream>
 #include <istream>
 #include <ostream>
+#include <string>
 
 namespace zifrano::cli {
 namespace {
@@ -42,17 +45,52 @@ importo o era fuori limite, o se la lettura o la scrittura non sono riuscite,
 2 se il comando è usato in modo errato.
 )";
 
+// Why a file cannot be opened, as open() told it in errno.
+std::string cannotOpen(std::string_view name, int error) {
+    const std::string quoted = quoteForTerminal(name);
+    switch (error) {
+    case ENOENT:
+        return "il file " + quoted + " non esiste";
+    case EACCES:
+    case EPERM:
+        return "il file " + quoted + " non si può leggere: permesso negato";
+    default:
+        return "impossibile leggere il file " + quoted;
+    }
+}
+
 int convertCsv(const Request& request, std::istream& in, std::ostream& out, std::ostream& err) {
-    if (request.amounts.empty()) {
+    if (!request.csvFile) {
         return wordCsvTable(request, in, out, err);
     }
-    std::ifstream file{std::string(request.amounts.front()), std::ios::binary};
-    if (!file) {
-        err << "zifrano-lettere: impossibile leggere il file "
-            << quoteForTerminal(request.amounts.front()) << '\n';
+    const std::string name(*request.csvFile);
+    std::error_code ignored;
+    if (std::filesystem::is_directory(name, ignored)) {
+        err << kMessagePrefix << quoteForTerminal(name) << " è una cartella, non un file\n";
         return 1;
     }
-    return wordCsvTable(request, file, out, err);
+    errno = 0;
+    std::ifstream file{name, std::ios::binary};
+    if (!file) {
+        err << kMessagePrefix << cannotOpen(name, errno) << '\n';
+        return 1;
+    }
+    try {
+        return wordCsvTable(request, file, out, err);
+    } catch (const std::ios_base::failure&) {
+        out.flush();
+        err << kMessagePrefix << "errore di lettura del file " << quoteForTerminal(name) << '\n';
+        return 1;
+    }
+}
+
+// Whether everything written reached the output; when not, says so.
+bool outputWritten(std::ostream& out, std::ostream& err) {
+    if (out.flush()) {
+        return true;
+    }
+    err << kMessagePrefix << "errore di scrittura sullo standard output\n";
+    return false;
 }
 
 // Words each amount asked for; output that could not be written makes the status 1.
@@ -69,18 +107,14 @@ int convert(const Request& request, std::istream& in, std::ostream& out, std::os
         }
         status = lines.sawRefusal() ? 1 : 0;
     }
-    if (!out.flush()) {
-        err << "zifrano-lettere: errore di scrittura sullo standard output\n";
-        return 1;
-    }
-    return status;
+    return outputWritten(out, err) ? status : 1;
 }
 
 int run(std::span<const char* const> arguments, std::istream& in, std::ostream& out,
         std::ostream& err) {
     const auto parsed = parseArguments(arguments);
     if (const auto* error = std::get_if<UsageError>(&parsed)) {
-        err << "zifrano-lettere: " << error->message << "\n"
+        err << kMessagePrefix << error->message << "\n"
             << "Usare 'zifrano-lettere --help' per le istruzioni.\n";
         return 2;
     }
@@ -92,7 +126,7 @@ int run(std::span<const char* const> arguments, std::istream& in, std::ostream& 
     } else {
         return convert(request, in, out, err);
     }
-    return out.flush() ? 0 : 1;
+    return outputWritten(out, err) ? 0 : 1;
 }
 
 } // namespace
@@ -105,10 +139,10 @@ int runTool(std::span<const char* const> arguments, std::istream& in, std::ostre
     } catch (const std::ios_base::failure&) {
         // The stream buffer of standard input throws when the input cannot be read.
         out.flush();
-        err << "zifrano-lettere: errore di lettura dello standard input\n";
+        err << kMessagePrefix << "errore di lettura dello standard input\n";
     } catch (const std::exception& error) {
         out.flush();
-        err << "zifrano-lettere: " << error.what() << '\n';
+        err << kMessagePrefix << error.what() << '\n';
     }
     err.flush();
     return status;

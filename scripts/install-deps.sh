@@ -6,7 +6,6 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build                      # toolchain
     qt6-base-dev                               # the window: Qt 6 Widgets and its plugins
-    libcsv-dev                                 # the tool's CSV tables
     qt6-translations-l10n                      # Qt's own texts in Italian
     fonts-dejavu-core fonts-dejavu-extra       # the window's fonts, DejaVu Sans (Condensed)
     libgtest-dev libbenchmark-dev              # tests and benchmarks

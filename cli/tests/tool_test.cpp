@@ -12,52 +12,86 @@ namespace {
 
 // One amount given as an argument: the line it gives, or the message that refuses it.
 struct AmountCase {
-    const char* option;
-    std::string text, out, complaint;
+    std::string option, text, out, complaint;
 };
 
 class ToolAmount : public testing::TestWithParam<AmountCase> {};
 
 TEST_P(ToolAmount, IsWordedOrRefusedWithAnEmptyLineAndAMessage) {
     const AmountCase& c = GetParam();
+    std::vector<const char*> arguments{"--", c.text.c_str()};
+    if (!c.option.empty()) {
+        arguments.insert(arguments.begin(), c.option.c_str());
+    }
     std::istringstream in;
     std::ostringstream out, err;
-    const int status =
-        zifrano::cli::runTool(std::vector{c.option, "--", c.text.c_str()}, in, out, err);
-    EXPECT_EQ(out.str(), c.out + "\n");
+    const int status = zifrano::cli::runTool(arguments, in, out, err);
+    EXPECT_EQ(out.str(), c.out + "\n") << c.option << ' ' << c.text;
     EXPECT_EQ(err.str(),
               c.complaint.empty() ? "" : "zifrano-lettere: argomento 1: " + c.complaint + "\n");
     EXPECT_EQ(status, c.complaint.empty() ? 0 : 1);
 }
 
 const std::string kMille = "milleduecentotrentaquattro";
+const std::string kThousandsOrDecimals =
+    "migliaia o decimali? Con --migliaia il punto separa le migliaia: ";
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ToolAmount,
     testing::Values(
         AmountCase{"--lire", " 2 500 000 000 ", "duemiliardicinquecentomilioni", ""},
-        // A line or argument must be wholly one amount.
+        // Blanks only between groups of three, whichever blank a spreadsheet puts there.
+        AmountCase{"", "1 234,56", kMille + " / 56", ""},
+        AmountCase{"", "\u00a01\u00a0234.5\u202f", kMille + " / 50", ""},
+        AmountCase{"", "1\u2009234", kMille + " / 00", ""},
+        AmountCase{"", "12 50", "", "separatore delle migliaia fuori posto: '12 50'"},
+        AmountCase{"", "1\u00a02", "", "separatore delle migliaia fuori posto: '1\\u00A02'"},
+        AmountCase{"", "150\t200", "", "non è un importo: '150\\x09200'"},
+        // A lone separator before three digits could be either.
+        AmountCase{"", "12.500", "", kThousandsOrDecimals + "'12.500'"},
+        AmountCase{"", "1,234", "", kThousandsOrDecimals + "'1,234'"},
+        AmountCase{"", "0.500", "Zero / 50", ""}, AmountCase{"", "1234.500", kMille + " / 50", ""},
+        AmountCase{"", "1.234,56", "",
+                   "più di un separatore: con --migliaia il punto separa le migliaia: '1.234,56'"},
+        // Never a decimal rounded away.
+        AmountCase{"", "12,5000", "dodici / 50", ""},
+        AmountCase{"", "99,9999", "", "più di due decimali: '99,9999'"},
+        AmountCase{"", "1e-3", "", "più di due decimali: '1e-3'"},
+        AmountCase{"", "1.5e2", "centocinquanta / 00", ""},
+        AmountCase{"--lire", "12,50", "", "decimali in un importo in lire: '12,50'"},
+        AmountCase{"--lire", "0,5", "", "decimali in un importo in lire: '0,5'"},
+        AmountCase{"--lire", "12,00", "dodici", ""},
+        // Currency signs, UTF-8 and Windows-1252, before or after; signs of a negative amount.
+        AmountCase{"", "€ 1234,56", kMille + " / 56", ""}, AmountCase{"", "7EUR", "sette / 00", ""},
+        AmountCase{"", "eur 7", "sette / 00", ""}, AmountCase{"", "\x80 12,50", "dodici / 50", ""},
+        AmountCase{"", "-€ 12,00", "", "importo negativo: '-€ 12,00'"},
+        AmountCase{"", "12,00-", "", "importo negativo: '12,00-'"},
+        AmountCase{"--migliaia", "(1.234,56)", "", "importo negativo: '(1.234,56)'"},
+        AmountCase{"", "-0", "Zero / 00", ""}, AmountCase{"", "7%", "", "non è un importo: '7%'"},
+        AmountCase{"", "€ 7 €", "", "non è un importo: '€ 7 €'"},
+        AmountCase{"", "--12", "", "non è un importo: '--12'"},
         AmountCase{"--lire", "12abc", "", "non è un importo: '12abc'"},
-        AmountCase{"--lire", "1.234,56", "", "non è un importo: '1.234,56'"},
-        AmountCase{"--lire", "12 €", "", "non è un importo: '12 €'"},
-        AmountCase{"--lire", "--lire", "", "non è un importo: '--lire'"},
         AmountCase{"--lire", "-.e5", "", "non è un importo: '-.e5'"},
         AmountCase{"--lire", " ", "", "manca l'importo: ' '"},
-        AmountCase{"--lire", "-5.25", "", "Importo fuori limite: '-5.25'"},
-        AmountCase{"--lire", std::string(255, '0') + "1", "uno", ""},
+        AmountCase{"--lire", "1e400", "", "importo fuori limite: '1e400'"},
+        // Leading zeros and blanks never make an amount too long.
+        AmountCase{"--lire", std::string(300, '0') + "1", "uno", ""},
+        AmountCase{"--lire", std::string(300, ' ') + "1 000", "mille", ""},
         AmountCase{"--lire", std::string(257, '9'), "",
                    "troppo lungo per essere un importo: '" + std::string(40, '9') + "'…"},
         // Control characters and bytes that are not UTF-8 never reach the terminal raw.
-        AmountCase{"--lire", "1\x1b]0;x\x07\xff\xc2\x9b\xe0\xa4\x85", "",
-                   "non è un importo: '1\\x1b]0;x\\x07\\xff\\xc2\\x9b\xe0\xa4\x85'"},
+        AmountCase{"--lire", "1\x1b]0;x\x07\xff\xc2\x9b\xe0\xa4\x85\xef\xbb\xbf", "",
+                   "non è un importo: '1\\x1b]0;x\\x07\\xff\\xc2\\x9b\xe0\xa4\x85\\uFEFF'"},
         // The Italian way: full stops group thousands, the comma comes before the decimals.
-        AmountCase{"--migliaia", "1.234,5", kMille + " / 50", ""},
-        AmountCase{"--migliaia", "1234", kMille + " / 00", ""},
+        AmountCase{"--migliaia", "€ 1.234,5", kMille + " / 50", ""},
+        AmountCase{"--migliaia", "1.234,56 €", kMille + " / 56", ""},
+        AmountCase{"--migliaia", "EUR 1 234", kMille + " / 00", ""},
         AmountCase{"--migliaia", "1.000.234", "unmilioneduecentotrentaquattro / 00", ""},
-        AmountCase{"--migliaia", "-0,5", "", "Importo fuori limite: '-0,5'"},
-        AmountCase{"--migliaia", "1.23,4", "", "punto delle migliaia fuori posto: '1.23,4'"},
-        AmountCase{"--migliaia", "1234.567", "", "punto delle migliaia fuori posto: '1234.567'"},
-        AmountCase{"--migliaia", "1,5.3", "", "punto delle migliaia fuori posto: '1,5.3'"},
+        AmountCase{"--migliaia", "99,999", "", "più di due decimali: '99,999'"},
+        AmountCase{"--migliaia", "1.23,4", "", "separatore delle migliaia fuori posto: '1.23,4'"},
+        AmountCase{"--migliaia", "1234.567", "",
+                   "separatore delle migliaia fuori posto: '1234.567'"},
+        AmountCase{"--migliaia", "1,5.3", "", "separatore delle migliaia fuori posto: '1,5.3'"},
         AmountCase{"--migliaia", "1.234e2,5", "", "non è un importo: '1.234e2,5'"}));
 
 // Standard input: every line end, a byte-order mark (only the first is skipped), a line too long.
@@ -68,11 +102,10 @@ TEST(Tool, WritesALineForEachLineItReads) {
     EXPECT_EQ(zifrano::cli::runTool({}, in, out, err), 1);
     EXPECT_EQ(out.str(), "\n\nuno / 00\ndue / 00\ntre / 00\n\n\nquattro / 00\n\nZero / 00\n");
     const std::string line = "zifrano-lettere: riga ";
-    EXPECT_EQ(err.str(), line + "1: manca l'importo: ''\n" + line +
-                             "2: non è un importo: '\xef\xbb\xbf'\n" + line +
-                             "6: manca l'importo: ''\n" + line +
-                             "7: troppo lungo per essere un importo: '" + std::string(40, '5') +
-                             "'…\n" + line + "9: Importo fuori limite: '1e400'\n");
+    EXPECT_EQ(err.str(),
+              line + "1: manca l'importo: ''\n" + line + "2: non è un importo: '\\uFEFF'\n" + line +
+                  "6: manca l'importo: ''\n" + line + "7: troppo lungo per essere un importo: '" +
+                  std::string(40, '5') + "'…\n" + line + "9: importo fuori limite: '1e400'\n");
 }
 
 TEST(Tool, OptionsAndUsageErrors) {
@@ -86,6 +119,17 @@ TEST(Tool, OptionsAndUsageErrors) {
     EXPECT_EQ(zifrano::cli::runTool(std::vector{"12", "-5"}, in, version, err), 2);
     EXPECT_EQ(err.str(), "zifrano-lettere: opzione non riconosciuta: '-5' (per un importo negativo "
                          "usare '--' prima)\nUsare 'zifrano-lettere --help' per le istruzioni.\n");
+}
+
+// Help and version that cannot be written are a failure, and say so.
+TEST(Tool, HelpToAFailedOutput) {
+    for (const char* option : {"--help", "--version"}) {
+        std::istringstream in;
+        std::ostream failed(nullptr);
+        std::ostringstream err;
+        EXPECT_EQ(zifrano::cli::runTool(std::vector{option}, in, failed, err), 1) << option;
+        EXPECT_EQ(err.str(), "zifrano-lettere: errore di scrittura sullo standard output\n");
+    }
 }
 
 // What only a real process shows. The script is run by bash, and holds no single quote.
@@ -130,9 +174,11 @@ TEST(ToolProcess, TextsAreSpelt) {
     EXPECT_EQ(
         runShell(
             "words=$({ \"$tool\" --help; \"$tool\" --csv 1 a b; \"$tool\" --csv 1 --separatore "
-            "ab; head -c 1100000 /dev/zero | tr \"\\0\" x | \"$tool\" --csv 1; } 2>&1 | "
-            "hunspell -d it_IT -l) && test -z \"$(echo \"$words\" | "
-            "grep -v -x -E \"CSV|csv|dell|error|MiB|version|zifrano\")\""),
+            "ab; head -c 300000 /dev/zero | tr \"\\0\" x | \"$tool\" --csv 1; printf \"A;A\" | "
+            "\"$tool\" --csv a; printf \"A,B\\n1;2;3\\n\\\"\" | \"$tool\" --csv 2 --separatore ,; "
+            "\"$tool\" --csv 1 /; \"$tool\" -- 12.500 1.234,56 99,9999 -1 \"12 50\"; "
+            "\"$tool\" --lire 1,5; } 2>&1 | hunspell -d it_IT -l) && test -z \"$(echo \"$words\" "
+            "| grep -v -x -E \"CSV|csv|dell|error|KiB|nell|version|zifrano\")\""),
         0);
 }
 

@@ -23,9 +23,9 @@ public:
         : m_text(text) {}
 
     char peek() {
-        while (m_pos < m_text.size() &&
-               (m_text[m_pos] == ' ' || m_text[m_pos] == '\t' || m_text[m_pos] == '\n')) {
-            ++m_pos;
+        for (std::size_t blank = 1; blank > 0; m_pos += blank) {
+            const std::string_view rest = m_text.substr(m_pos);
+            blank = rest.starts_with('\t') || rest.starts_with('\n') ? 1 : blankAt(rest);
         }
         return m_pos < m_text.size() ? m_text[m_pos] : '\0';
     }

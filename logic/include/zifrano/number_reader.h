@@ -1,11 +1,27 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace zifrano {
+
+/// The blanks that may stand between the groups of an amount's digits: a space, and the no-break,
+/// narrow no-break and thin spaces (U+00A0, U+202F, U+2009) that spreadsheets and some locales
+/// put between thousands.
+inline constexpr std::array<std::string_view, 4> kBlanks = {" ", "\u00A0", "\u202F", "\u2009"};
+
+/// The length in bytes of the blank that `text` begins with, or 0 when it begins with none.
+constexpr std::size_t blankAt(std::string_view text) {
+    for (const std::string_view blank : kBlanks) {
+        if (text.starts_with(blank)) {
+            return blank.size();
+        }
+    }
+    return 0;
+}
 
 /// A number as it was written: its sign and its significant digits, scaled by a power of ten.
 /// Nothing is rounded, so an amount can be taken from it exactly.
@@ -26,9 +42,9 @@ struct LeadingNumber {
     std::size_t end = 0; ///< the offset just past the number, or 0 when none was found
 };
 
-/// Reads the number at the start of `text` the way a typed amount is read: blanks, tabs and line
-/// feeds are passed over anywhere, then an optional sign, digits with at most one full stop and
-/// an optional exponent of any length; reading stops at the first character that cannot
+/// Reads the number at the start of `text` the way a typed amount is read: blanks (kBlanks), tabs
+/// and line feeds are passed over anywhere, then an optional sign, digits with at most one full
+/// stop and an optional exponent of any length; reading stops at the first character that cannot
 /// continue the number. Text without a number reads as 0.
 LeadingNumber readLeadingNumber(std::string_view text);
 

@@ -1,0 +1,115 @@
+#include "csv_reader.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace zifrano::cli {
+namespace {
+
+bool isLineEnd(char c) {
+    return c == '\n' || c == '\r';
+}
+
+} // namespace
+
+CsvReader::CsvReader(char separator, CsvSink& sink)
+    : m_separator(separator)
+    , m_sink(sink) {}
+
+void CsvReader::read(std::string_view piece) {
+    std::size_t at = 0;
+    if (std::exchange(m_afterCarriageReturn, false) && piece.starts_with('\n')) {
+        m_sink.raw("\n"); // the rest of a CRLF whose row has already ended
+        m_lineEnd = "\r\n";
+        at = 1;
+    }
+    std::size_t rawStart = at;
+    while (at < piece.size()) {
+        at = step(piece, at, rawStart);
+    }
+    m_sink.raw(piece.substr(rawStart));
+}
+
+std::size_t CsvReader::step(std::string_view piece, std::size_t at, std::size_t& rawStart) {
+    switch (m_state) {
+    case State::Quoted: {
+        const std::size_t quote = std::min(piece.find('"', at), piece.size());
+        m_sink.text(piece.substr(at, quote - at));
+        if (quote == piece.size()) {
+            return quote;
+        }
+        m_state = State::AfterQuote;
+        return quote + 1;
+    }
+    case State::AfterQuote:
+        if (piece[at] == '"') {
+            m_sink.text("\"");
+            m_state = State::Quoted;
+            return at + 1;
+        }
+        m_state = State::Unquoted; // text after the closing quote stays in the field
+        return at;
+    case State::FieldStart:
+        if (!m_rowStarted && isLineEnd(piece[at])) {
+            break; // a blank row
+        }
+        m_rowStarted = true;
+        m_state = piece[at] == '"' ? State::Quoted : State::Unquoted;
+        if (m_state == State::Quoted) {
+            m_quoteRow = m_row;
+            return at + 1;
+        }
+        return at;
+    case State::Unquoted: {
+        const auto special = [this](char c) { return c == m_separator || isLineEnd(c); };
+        const auto end =
+            std::find_if(piece.begin() + static_cast<std::ptrdiff_t>(at), piece.end(), special);
+        const auto size = static_cast<std::size_t>(end - piece.begin()) - at;
+        m_sink.text(piece.substr(at, size));
+        at += size;
+        if (end == piece.end()) {
+            return at;
+        }
+        m_sink.fieldEnd();
+        m_state = State::FieldStart;
+        if (*end == m_separator) {
+            return at + 1;
+        }
+        break;
+    }
+    }
+    // A line end at `at` ends the row.
+    m_sink.raw(piece.substr(rawStart, at - rawStart));
+    std::string_view lineEnd = piece[at] == '\n' ? "\n" : "\r";
+    if (piece[at++] == '\r') {
+        if (at == piece.size()) {
+            m_afterCarriageReturn = true; // its LF, if any, comes with the next piece
+        } else if (piece[at] == '\n') {
+            lineEnd = "\r\n";
+            ++at;
+        }
+    }
+    endRow(lineEnd);
+    rawStart = at;
+    return at;
+}
+
+void CsvReader::endRow(std::string_view lineEnd) {
+    m_lineEnd = lineEnd;
+    m_sink.rowEnd(lineEnd, !std::exchange(m_rowStarted, false));
+    m_state = State::FieldStart;
+    ++m_row;
+}
+
+bool CsvReader::finish() {
+    if (m_state == State::Quoted) {
+        return false;
+    }
+    if (m_rowStarted) {
+        m_sink.fieldEnd();
+        endRow(m_lineEnd);
+    }
+    return true;
+}
+
+} // namespace zifrano::cli

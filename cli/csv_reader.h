@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+namespace zifrano::cli {
+
+/// What a CsvReader finds, in the order it finds it.
+class CsvSink {
+public:
+    virtual ~CsvSink() = default;
+    /// Bytes of the input as they came, every one but the line ends that end rows.
+    virtual void raw(std::string_view bytes) = 0;
+    /// A piece of the current field's text: without the quotes around it, a doubled quote as one.
+    virtual void text(std::string_view piece) = 0;
+    /// A field ends, at a separator or at the end of its row.
+    virtual void fieldEnd() = 0;
+    /// A row ends with `lineEnd` ("\n", "\r\n" or "\r", or the last one seen for a last row with
+    /// none); `blank` when the row held no byte at all.
+    virtual void rowEnd(std::string_view lineEnd, bool blank) = 0;
+};
+
+/// Splits a CSV table into rows and fields as spreadsheets import it, a piece at a time, in
+/// constant memory. A quote opens a quoted field only at the start of a field; inside, a doubled
+/// quote is a quote, and separators and line breaks are text; after the closing quote the field
+/// goes on, as plain text, up to the next separator. LF, CRLF and a lone CR end rows.
+class CsvReader {
+public:
+    CsvReader(char separator, CsvSink& sink);
+
+    void read(std::string_view piece);
+    /// Ends the last row, if the input did not. Returns false when a quoted field was still open:
+    /// then nothing is ended, and openedAt() tells the row where it opened.
+    bool finish();
+
+    /// The number of the row being read, from 1.
+    std::size_t row() const { return m_row; }
+    std::size_t openedAt() const { return m_quoteRow; }
+
+private:
+    enum class State { FieldStart, Unquoted, Quoted, AfterQuote };
+
+    // Handles the byte at `at`, which ends a field or a row, or opens or closes quotes; returns
+    // where reading goes on.
+    std::size_t step(std::string_view piece, std::size_t at, std::size_t& rawStart);
+    void endRow(std::string_view lineEnd);
+
+    char m_separator;
+    CsvSink& m_sink;
+    State m_state = State::FieldStart;
+    std::string_view m_lineEnd = "\n";
+    std::size_t m_row = 1;
+    std::size_t m_quoteRow = 0;
+    bool m_rowStarted = false;
+    bool m_afterCarriageReturn = false;
+};
+
+} // namespace zifrano::cli
