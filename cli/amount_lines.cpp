@@ -43,7 +43,7 @@ void writeEachLine(std::istream& in, std::ostream& out, std::ostream& err, Amoun
         err.flush();
     });
     for (std::size_t number = 1; out; ++number) {
-        const std::optional<Line> line = reader.next();
+        const Line* line = reader.next();
         if (!line) {
             return;
         }

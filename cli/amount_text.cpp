@@ -31,20 +31,17 @@ std::string_view trimBlanks(std::string_view text) {
     for (std::size_t size = blankAt(text); size > 0; size = blankAt(text)) {
         text.remove_prefix(size);
     }
-    for (bool trimmed = true; trimmed;) {
-        trimmed = false;
-        for (const std::string_view blank : kBlanks) {
-            if (text.ends_with(blank)) {
-                text.remove_suffix(blank.size());
-                trimmed = true;
-            }
-        }
+    for (std::size_t size = blankBefore(text); size > 0; size = blankBefore(text)) {
+        text.remove_suffix(size);
     }
     return text;
 }
 
 // Takes a currency sign from the front of `text`, or from its back.
 bool takeCurrency(std::string_view& text, bool atFront) {
+    if (text.empty() || isDigit(atFront ? text.front() : text.back())) {
+        return false; // the common case, told at once
+    }
     for (const std::string_view sign : kCurrencySigns) {
         if (text.size() < sign.size()) {
             continue;
@@ -98,10 +95,11 @@ std::optional<Groups> splitGroups(std::string_view mantissa) {
     std::size_t at = 0;
     while (at < mantissa.size()) {
         if (isDigit(mantissa[at])) {
-            const std::size_t end =
-                std::min(mantissa.find_first_not_of("0123456789", at), mantissa.size());
-            split.groups.back() = mantissa.substr(at, end - at);
-            at = end;
+            const auto end = std::find_if_not(mantissa.begin() + static_cast<std::ptrdiff_t>(at),
+                                              mantissa.end(), isDigit);
+            const auto size = static_cast<std::size_t>(end - mantissa.begin()) - at;
+            split.groups.back() = mantissa.substr(at, size);
+            at += size;
             continue;
         }
         char separator = mantissa[at];

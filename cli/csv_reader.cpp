@@ -47,15 +47,22 @@ std::size_t CsvReader::step(std::string_view piece, std::size_t at, std::size_t&
             m_state = State::Quoted;
             return at + 1;
         }
-        m_state = State::Unquoted; // text after the closing quote stays in the field
+        // Text after the closing quote stays in the field.
+        m_textAfterQuote = m_textAfterQuote || (piece[at] != m_separator && !isLineEnd(piece[at]));
+        m_state = State::Unquoted;
         return at;
     case State::FieldStart:
         if (!m_rowStarted && isLineEnd(piece[at])) {
             break; // a blank row
         }
         m_rowStarted = true;
+        if (piece[at] == ' ') {
+            m_sink.text(" "); // a quote may still open the field
+            return at + 1;
+        }
         m_state = piece[at] == '"' ? State::Quoted : State::Unquoted;
         if (m_state == State::Quoted) {
+            m_inDoubt = m_inDoubt || m_textAfterQuote;
             m_quoteRow = m_row;
             return at + 1;
         }
@@ -65,7 +72,9 @@ std::size_t CsvReader::step(std::string_view piece, std::size_t at, std::size_t&
         const auto end =
             std::find_if(piece.begin() + static_cast<std::ptrdiff_t>(at), piece.end(), special);
         const auto size = static_cast<std::size_t>(end - piece.begin()) - at;
-        m_sink.text(piece.substr(at, size));
+        const std::string_view text = piece.substr(at, size);
+        m_inDoubt = m_inDoubt || (m_textAfterQuote && text.find('"') != std::string_view::npos);
+        m_sink.text(text);
         at += size;
         if (end == piece.end()) {
             return at;
@@ -96,8 +105,12 @@ std::size_t CsvReader::step(std::string_view piece, std::size_t at, std::size_t&
 
 void CsvReader::endRow(std::string_view lineEnd) {
     m_lineEnd = lineEnd;
-    m_sink.rowEnd(lineEnd, !std::exchange(m_rowStarted, false));
+    const RowKind kind = !m_rowStarted ? RowKind::Blank
+                         : m_inDoubt   ? RowKind::QuotesInDoubt
+                                       : RowKind::Plain;
+    m_sink.rowEnd(lineEnd, kind);
     m_state = State::FieldStart;
+    m_rowStarted = m_textAfterQuote = m_inDoubt = false;
     ++m_row;
 }
 

@@ -5,6 +5,14 @@
 
 namespace zifrano::cli {
 
+enum class RowKind {
+    Plain,
+    Blank, ///< not a byte in it
+    /// Text after a closing quote, then another quote: spreadsheets differ on where such a row's
+    /// fields end (one may read on to the next quote that stands before a separator).
+    QuotesInDoubt,
+};
+
 /// What a CsvReader finds, in the order it finds it.
 class CsvSink {
 public:
@@ -16,14 +24,15 @@ public:
     /// A field ends, at a separator or at the end of its row.
     virtual void fieldEnd() = 0;
     /// A row ends with `lineEnd` ("\n", "\r\n" or "\r", or the last one seen for a last row with
-    /// none); `blank` when the row held no byte at all.
-    virtual void rowEnd(std::string_view lineEnd, bool blank) = 0;
+    /// none).
+    virtual void rowEnd(std::string_view lineEnd, RowKind kind) = 0;
 };
 
 /// Splits a CSV table into rows and fields as spreadsheets import it, a piece at a time, in
-/// constant memory. A quote opens a quoted field only at the start of a field; inside, a doubled
-/// quote is a quote, and separators and line breaks are text; after the closing quote the field
-/// goes on, as plain text, up to the next separator. LF, CRLF and a lone CR end rows.
+/// constant memory. A quote opens a quoted field only at the start of a field, blanks before it
+/// aside; inside, a doubled quote is a quote, and separators and line breaks are text; after the
+/// closing quote the field goes on, as plain text, up to the next separator. LF, CRLF and a lone
+/// CR end rows.
 class CsvReader {
 public:
     CsvReader(char separator, CsvSink& sink);
@@ -52,6 +61,8 @@ private:
     std::size_t m_row = 1;
     std::size_t m_quoteRow = 0;
     bool m_rowStarted = false;
+    bool m_textAfterQuote = false; // in this row
+    bool m_inDoubt = false;        // in this row
     bool m_afterCarriageReturn = false;
 };
 

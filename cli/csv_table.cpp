@@ -24,6 +24,8 @@ constexpr std::size_t kLongestHeader = 256 * 1024;
 // A title longer than this is kept cut, and matches nothing.
 constexpr std::size_t kLongestTitle = 1024;
 constexpr std::size_t kPreviewSize = 64;
+constexpr std::string_view kQuotesInDoubt =
+    "virgolette ambigue: dopo quelle di chiusura seguono testo e altre virgolette";
 
 // A title as it is compared: without a byte-order mark, blanks and tabs around it, in lower case
 // (ASCII, and the accented capitals of Latin-1 as UTF-8 writes them).
@@ -134,7 +136,7 @@ public:
     void raw(std::string_view bytes) override;
     void text(std::string_view piece) override;
     void fieldEnd() override;
-    void rowEnd(std::string_view lineEnd, bool blank) override;
+    void rowEnd(std::string_view lineEnd, RowKind kind) override;
 
     /// Ends a table whose header had no line end, or that had no header at all.
     void finish();
@@ -147,7 +149,7 @@ public:
 private:
     bool inHeader() const { return !m_column; }
     void headerEnd(std::string_view lineEnd);
-    void dataRowEnd();
+    void dataRowEnd(RowKind kind);
     void wordAmount();
     void writeField(std::string_view text);
     void writeWordings(std::optional<Amount> amount);
@@ -259,13 +261,16 @@ void TableCopier::wordAmount() {
     }
 }
 
-void TableCopier::dataRowEnd() {
+void TableCopier::dataRowEnd(RowKind kind) {
     const bool hasAmount = m_fields > *m_column && m_fields <= m_width;
     // A short row is filled out, so that the wordings stand in their columns.
     for (std::size_t field = m_fields; field < m_width; ++field) {
         m_out << m_request.separator;
     }
-    if (hasAmount) {
+    if (kind == RowKind::QuotesInDoubt) {
+        complain(std::string(kQuotesInDoubt));
+        writeWordings(std::nullopt);
+    } else if (hasAmount) {
         wordAmount();
     } else {
         complain("ha " + fieldCount(m_fields) + ", l'intestazione " + std::to_string(m_width));
@@ -273,9 +278,13 @@ void TableCopier::dataRowEnd() {
     }
 }
 
-void TableCopier::rowEnd(std::string_view lineEnd, bool blank) {
+void TableCopier::rowEnd(std::string_view lineEnd, RowKind kind) {
     if (m_stopped) {
         return; // the rest of the piece that was being read
+    }
+    if (kind == RowKind::QuotesInDoubt && inHeader()) {
+        stop(1, "riga 1: " + std::string(kQuotesInDoubt));
+        return;
     }
     if (inHeader()) {
         headerEnd(lineEnd);
@@ -284,8 +293,8 @@ void TableCopier::rowEnd(std::string_view lineEnd, bool blank) {
         }
     } else {
         // A blank row is copied as it is, so that no row below it moves.
-        if (!blank) {
-            dataRowEnd();
+        if (kind != RowKind::Blank) {
+            dataRowEnd(kind);
         }
         m_out << lineEnd;
     }
@@ -297,7 +306,7 @@ void TableCopier::rowEnd(std::string_view lineEnd, bool blank) {
 
 void TableCopier::finish() {
     if (inHeader() && !m_stopped) {
-        rowEnd("\n", false);
+        rowEnd("\n", RowKind::Plain);
     }
 }
 

@@ -15,13 +15,14 @@ bool isLineEnd(char c) {
 LineReader::LineReader(std::streambuf& in, std::function<void()> beforeWaiting)
     : m_in(in, std::move(beforeWaiting)) {}
 
-void LineReader::keep(std::string_view piece, Line& line) const {
-    line.preview.append(piece.substr(0, kPreviewSize - line.preview.size()));
-    line.text.append(piece);
+void LineReader::keep(std::string_view piece) {
+    m_line.preview.append(piece.substr(0, kPreviewSize - m_line.preview.size()));
+    m_line.text.append(piece);
 }
 
-std::optional<Line> LineReader::next() {
-    Line line;
+const Line* LineReader::next() {
+    m_line.text.clear();
+    m_line.preview.clear();
     while (!m_unread.empty() || !(m_unread = m_in.take()).empty()) {
         if (std::exchange(m_afterCarriageReturn, false) && m_unread.front() == '\n') {
             m_unread.remove_prefix(1); // the rest of a CRLF
@@ -29,16 +30,16 @@ std::optional<Line> LineReader::next() {
         }
         const auto end = std::find_if(m_unread.begin(), m_unread.end(), isLineEnd);
         const auto size = static_cast<std::size_t>(end - m_unread.begin());
-        keep(m_unread.substr(0, size), line);
+        keep(m_unread.substr(0, size));
         if (end != m_unread.end()) {
             m_afterCarriageReturn = *end == '\r';
             m_unread.remove_prefix(size + 1);
-            return line;
+            return &m_line;
         }
         m_unread = {};
     }
     // A last line without a line end still counts.
-    return line.preview.empty() ? std::nullopt : std::optional<Line>(line);
+    return m_line.preview.empty() ? nullptr : &m_line;
 }
 
 } // namespace zifrano::cli

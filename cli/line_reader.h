@@ -29,14 +29,15 @@ public:
     /// out before the reader blocks.
     LineReader(std::streambuf& in, std::function<void()> beforeWaiting);
 
-    /// The next line, or nothing at the end of the input. A read error is thrown as the stream
-    /// buffer throws it.
-    std::optional<Line> next();
+    /// The next line, or nothing at the end of the input. The line lives until the next call. A
+    /// read error is thrown as the stream buffer throws it.
+    const Line* next();
 
 private:
-    void keep(std::string_view piece, Line& line) const;
+    void keep(std::string_view piece);
 
     WaitingInput m_in;
+    Line m_line;               // kept, so that its memory serves every line
     std::string_view m_unread; // taken from the input, not yet read
     bool m_afterCarriageReturn = false;
 };

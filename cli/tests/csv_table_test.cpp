@@ -47,12 +47,17 @@ INSTANTIATE_TEST_SUITE_P(
                     "\r\n\" a \";3;tre / 00;tre\r\n",
                 "", 0},
         // Text after a closing quote stays in its field, as spreadsheets read it; a quote inside
-        // a field opens nothing.
+        // a field opens nothing, one after blanks does. Where spreadsheets differ on a row, it
+        // is refused.
         CsvCase{"--csv 2",
-                "Nota;Importo\n\"urgente\" entro venerdì;1\n\"La Bottega\" snc;2\nx\"y;3\n",
+                "Nota;Importo\n\"urgente\" entro venerdì;1\n\"La Bottega\" snc;2\nx\"y;3\n "
+                "\"4;4\";4\n\"a\" b;\"5\"\n",
                 "Nota;Importo" + kTitles + "\n\"urgente\" entro venerdì;1;uno / 00;uno\n" +
-                    "\"La Bottega\" snc;2;due / 00;due\nx\"y;3;tre / 00;tre\n",
-                "", 0},
+                    "\"La Bottega\" snc;2;due / 00;due\nx\"y;3;tre / 00;tre\n \"4;4\";4;quattro / "
+                    "00;quattro\n\"a\" b;\"5\";;\n",
+                kRow + "6: virgolette ambigue: dopo quelle di chiusura seguono testo e altre "
+                       "virgolette\n",
+                1},
         // By number, with a comma between fields, the whole amount only, the Italian way.
         CsvCase{
             "--csv 2 --separatore , --lire --migliaia", "a,b\nx,\"1.234,00\"\ny,7",
@@ -150,7 +155,8 @@ TEST(CsvTable, EveryRowComesOutWithItsBytesAndItsWordings) {
             for (const char c : text) {
                 quoted += c == '"' ? "\"\"" : std::string(1, c);
             }
-            fields += "\"" + quoted + "\"" + (random() % 3 == 0 ? " x" : "") + ";";
+            // Text after the closing quote, where no other quote follows in the row.
+            fields += "\"" + quoted + "\"" + (field == 1 && random() % 2 == 0 ? " x" : "") + ";";
         }
         const std::string& lineEnd = lineEnds[random() % lineEnds.size()];
         input += fields + "7" + lineEnd;

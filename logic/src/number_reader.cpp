@@ -23,9 +23,8 @@ public:
         : m_text(text) {}
 
     char peek() {
-        for (std::size_t blank = 1; blank > 0; m_pos += blank) {
-            const std::string_view rest = m_text.substr(m_pos);
-            blank = rest.starts_with('\t') || rest.starts_with('\n') ? 1 : blankAt(rest);
+        for (std::size_t blank = skippable(); blank > 0; blank = skippable()) {
+            m_pos += blank;
         }
         return m_pos < m_text.size() ? m_text[m_pos] : '\0';
     }
@@ -52,6 +51,15 @@ public:
     void rewind(std::size_t pos) { m_pos = pos; }
 
 private:
+    // The length of the blank, tab or line feed that stands here, or 0.
+    std::size_t skippable() const {
+        if (m_pos == m_text.size() || isDigit(m_text[m_pos])) {
+            return 0;
+        }
+        const char c = m_text[m_pos];
+        return c == '\t' || c == '\n' ? 1 : blankAt(m_text.substr(m_pos));
+    }
+
     std::string_view m_text;
     std::size_t m_pos = 0;
 };

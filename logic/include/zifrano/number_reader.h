@@ -15,8 +15,27 @@ inline constexpr std::array<std::string_view, 4> kBlanks = {" ", "\u00A0", "\u20
 
 /// The length in bytes of the blank that `text` begins with, or 0 when it begins with none.
 constexpr std::size_t blankAt(std::string_view text) {
+    // Every blank begins with one of these bytes: most characters are told apart by the first.
+    if (text.empty() || (text.front() != ' ' && text.front() != '\xc2' && text.front() != '\xe2')) {
+        return 0;
+    }
     for (const std::string_view blank : kBlanks) {
         if (text.starts_with(blank)) {
+            return blank.size();
+        }
+    }
+    return 0;
+}
+
+/// The length in bytes of the blank that `text` ends with, or 0 when it ends with none.
+constexpr std::size_t blankBefore(std::string_view text) {
+    // Every blank ends with one of these bytes.
+    if (text.empty() || (text.back() != ' ' && text.back() != '\xa0' && text.back() != '\xaf' &&
+                         text.back() != '\x89')) {
+        return 0;
+    }
+    for (const std::string_view blank : kBlanks) {
+        if (text.ends_with(blank)) {
             return blank.size();
         }
     }
