@@ -84,23 +84,33 @@ std::string_view takeAffixes(std::string_view text, bool& negative) {
     return text;
 }
 
-// The digits of a number and what stands between them: groups[i] comes before separators[i].
+// The digits of a number and what stands between them: group(i) comes before separators[i].
 struct Groups {
-    std::vector<std::string_view> groups{std::string_view()};
+    // More groups than this make more digits than any amount has, even in groups of three.
+    static constexpr std::size_t kMost = 16;
+
+    std::array<std::string_view, kMost> groups;
     std::string separators; // '.', ',' or ' ' for any run of blanks
+
+    std::size_t count() const { return separators.size() + 1; }
+    std::string_view group(std::size_t i) const { return groups[i]; }
+    auto begin() const { return groups.begin(); }
+    auto end() const { return groups.begin() + static_cast<std::ptrdiff_t>(count()); }
 };
 
-std::optional<Groups> splitGroups(std::string_view mantissa) {
-    Groups split;
+std::optional<Refusal> splitGroups(std::string_view mantissa, Groups& split) {
     std::size_t at = 0;
     while (at < mantissa.size()) {
         if (isDigit(mantissa[at])) {
             const auto end = std::find_if_not(mantissa.begin() + static_cast<std::ptrdiff_t>(at),
                                               mantissa.end(), isDigit);
             const auto size = static_cast<std::size_t>(end - mantissa.begin()) - at;
-            split.groups.back() = mantissa.substr(at, size);
+            split.groups[split.separators.size()] = mantissa.substr(at, size);
             at += size;
             continue;
+        }
+        if (split.count() == Groups::kMost) {
+            return Refusal::TooLong;
         }
         char separator = mantissa[at];
         if (const std::size_t blank = blankAt(mantissa.substr(at)); blank > 0) {
@@ -112,12 +122,11 @@ std::optional<Groups> splitGroups(std::string_view mantissa) {
         } else if (separator == '.' || separator == ',') {
             ++at;
         } else {
-            return std::nullopt;
+            return Refusal::NotAnAmount;
         }
         split.separators += separator;
-        split.groups.emplace_back();
     }
-    return split;
+    return std::nullopt;
 }
 
 // Where the decimals begin, in the separators: Italian figures have them after the comma, plain
@@ -139,22 +148,22 @@ std::variant<std::size_t, Refusal> decimalSeparator(const Groups& split, Figures
 
 // Blanks and full stops may group the whole part by three, and nothing else.
 bool groupedByThree(const Groups& split, std::size_t decimal) {
-    if (decimal + 1 < split.groups.size() - 1) {
+    if (decimal + 1 < split.count() - 1) {
         return false; // a separator among the decimals
     }
     if (decimal == 0) {
         return true;
     }
     const auto three = [](std::string_view group) { return group.size() == 3; };
-    return !split.groups.front().empty() && split.groups.front().size() <= 3 &&
-           std::all_of(split.groups.begin() + 1, split.groups.begin() + decimal + 1, three);
+    return !split.group(0).empty() && split.group(0).size() <= 3 &&
+           std::all_of(split.begin() + 1, split.begin() + static_cast<std::ptrdiff_t>(decimal) + 1,
+                       three);
 }
 
 // "1.234" or "12,500" without --migliaia: a thousand and more, or a little over one?
 bool ambiguous(const Groups& split, std::size_t decimal) {
-    return split.groups.size() == 2 && decimal == 0 && split.groups[1].size() == 3 &&
-           !split.groups[0].empty() && split.groups[0].size() <= 3 &&
-           split.groups[0].front() != '0';
+    return split.count() == 2 && decimal == 0 && split.group(1).size() == 3 &&
+           !split.group(0).empty() && split.group(0).size() <= 3 && split.group(0).front() != '0';
 }
 
 // The exponent after an "e": a sign and digits, nothing else.
@@ -173,33 +182,42 @@ bool tooManyDecimals(const DecimalNumber& number, Form form) {
 }
 
 std::variant<DecimalNumber, Refusal> readNumber(std::string_view body, Figures figures) {
-    const std::size_t e = std::min(body.find_first_of("eE"), body.size());
+    const auto exponentMark =
+        std::find_if(body.begin(), body.end(), [](char c) { return c == 'e' || c == 'E'; });
+    const auto e = static_cast<std::size_t>(exponentMark - body.begin());
     if (e < body.size() && !isExponent(body.substr(e + 1))) {
         return Refusal::NotAnAmount;
     }
-    const std::optional<Groups> split = splitGroups(body.substr(0, e));
-    if (!split || std::all_of(split->groups.begin(), split->groups.end(),
-                              [](std::string_view group) { return group.empty(); })) {
+    Groups split;
+    if (const auto refusal = splitGroups(body.substr(0, e), split)) {
+        return *refusal;
+    }
+    if (std::all_of(split.begin(), split.end(),
+                    [](std::string_view group) { return group.empty(); })) {
         return Refusal::NotAnAmount;
     }
-    const auto decimal = decimalSeparator(*split, figures);
+    const auto decimal = decimalSeparator(split, figures);
     if (const auto* refusal = std::get_if<Refusal>(&decimal)) {
         return *refusal;
     }
     const std::size_t at = std::get<std::size_t>(decimal);
-    if (!groupedByThree(*split, at)) {
+    if (!groupedByThree(split, at)) {
         return Refusal::BadGrouping;
     }
-    if (figures == Figures::Plain && ambiguous(*split, at)) {
+    if (figures == Figures::Plain && ambiguous(split, at)) {
         return Refusal::Ambiguous;
     }
-    std::string plain;
-    for (std::size_t i = 0; i < split->groups.size(); ++i) {
-        plain += split->groups[i];
-        plain += i == at ? "." : "";
+    // The number written plainly, for the one reader of numbers: digits, a full stop, exponent.
+    std::array<char, 2 * kLongestAmount + 2> plain;
+    auto end = plain.begin();
+    for (std::size_t i = 0; i < split.count(); ++i) {
+        end = std::copy(split.group(i).begin(), split.group(i).end(), end);
+        if (i == at) {
+            *end++ = '.';
+        }
     }
-    plain += body.substr(e);
-    return readLeadingNumber(plain).number;
+    end = std::copy(body.begin() + static_cast<std::ptrdiff_t>(e), body.end(), end);
+    return readLeadingNumber({plain.begin(), end}).number;
 }
 
 // Why a text is refused, before the text itself is quoted.
