@@ -17,6 +17,9 @@ CsvReader::CsvReader(char separator, CsvSink& sink)
     , m_sink(sink) {}
 
 void CsvReader::read(std::string_view piece) {
+    if (m_stopped) {
+        return;
+    }
     std::size_t at = 0;
     if (std::exchange(m_afterCarriageReturn, false) && piece.starts_with('\n')) {
         m_sink.raw("\n"); // the rest of a CRLF whose row has already ended
@@ -24,10 +27,12 @@ void CsvReader::read(std::string_view piece) {
         at = 1;
     }
     std::size_t rawStart = at;
-    while (at < piece.size()) {
+    while (at < piece.size() && !m_stopped) {
         at = step(piece, at, rawStart);
     }
-    m_sink.raw(piece.substr(rawStart));
+    if (!m_stopped) {
+        m_sink.raw(piece.substr(rawStart));
+    }
 }
 
 std::size_t CsvReader::step(std::string_view piece, std::size_t at, std::size_t& rawStart) {
@@ -108,13 +113,16 @@ void CsvReader::endRow(std::string_view lineEnd) {
     const RowKind kind = !m_rowStarted ? RowKind::Blank
                          : m_inDoubt   ? RowKind::QuotesInDoubt
                                        : RowKind::Plain;
-    m_sink.rowEnd(lineEnd, kind);
+    m_stopped = !m_sink.rowEnd(lineEnd, kind);
     m_state = State::FieldStart;
     m_rowStarted = m_textAfterQuote = m_inDoubt = false;
     ++m_row;
 }
 
 bool CsvReader::finish() {
+    if (m_stopped) {
+        return true;
+    }
     if (m_state == State::Quoted) {
         return false;
     }

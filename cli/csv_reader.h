@@ -24,8 +24,8 @@ public:
     /// A field ends, at a separator or at the end of its row.
     virtual void fieldEnd() = 0;
     /// A row ends with `lineEnd` ("\n", "\r\n" or "\r", or the last one seen for a last row with
-    /// none).
-    virtual void rowEnd(std::string_view lineEnd, RowKind kind) = 0;
+    /// none). Returns false to read no further.
+    virtual bool rowEnd(std::string_view lineEnd, RowKind kind) = 0;
 };
 
 /// Splits a CSV table into rows and fields as spreadsheets import it, a piece at a time, in
@@ -42,8 +42,6 @@ public:
     /// then nothing is ended, and openedAt() tells the row where it opened.
     bool finish();
 
-    /// The number of the row being read, from 1.
-    std::size_t row() const { return m_row; }
     std::size_t openedAt() const { return m_quoteRow; }
 
 private:
@@ -64,6 +62,7 @@ private:
     bool m_textAfterQuote = false; // in this row
     bool m_inDoubt = false;        // in this row
     bool m_afterCarriageReturn = false;
+    bool m_stopped = false; // the sink wants no more
 };
 
 } // namespace zifrano::cli

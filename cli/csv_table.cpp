@@ -136,7 +136,7 @@ public:
     void raw(std::string_view bytes) override;
     void text(std::string_view piece) override;
     void fieldEnd() override;
-    void rowEnd(std::string_view lineEnd, RowKind kind) override;
+    bool rowEnd(std::string_view lineEnd, RowKind kind) override;
 
     /// Ends a table whose header had no line end, or that had no header at all.
     void finish();
@@ -173,9 +173,6 @@ private:
 };
 
 void TableCopier::raw(std::string_view bytes) {
-    if (m_stopped) {
-        return;
-    }
     if (!inHeader()) {
         m_out << bytes;
     } else if (m_header.append(bytes).size() > kLongestHeader) {
@@ -278,18 +275,18 @@ void TableCopier::dataRowEnd(RowKind kind) {
     }
 }
 
-void TableCopier::rowEnd(std::string_view lineEnd, RowKind kind) {
+bool TableCopier::rowEnd(std::string_view lineEnd, RowKind kind) {
     if (m_stopped) {
-        return; // the rest of the piece that was being read
+        return false; // the header grew too long
     }
     if (kind == RowKind::QuotesInDoubt && inHeader()) {
         stop(1, "riga 1: " + std::string(kQuotesInDoubt));
-        return;
+        return false;
     }
     if (inHeader()) {
         headerEnd(lineEnd);
         if (m_stopped) {
-            return;
+            return false;
         }
     } else {
         // A blank row is copied as it is, so that no row below it moves.
@@ -302,6 +299,7 @@ void TableCopier::rowEnd(std::string_view lineEnd, RowKind kind) {
     m_fields = 0;
     m_amount.clear();
     m_shown.clear();
+    return true;
 }
 
 void TableCopier::finish() {

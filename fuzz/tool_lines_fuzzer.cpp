@@ -1,14 +1,18 @@
-// Feeds arbitrary bytes to zifrano-lettere's line loop and checks what must hold for any input:
-// nothing is thrown; one output line for each input line; each output line is a wording or
-// empty, and each empty one has exactly one message; and no message holds a control character.
+// Feeds arbitrary bytes to zifrano-lettere and checks what must hold for any input. In the line
+// loop: nothing is thrown; one output line for each input line; each output line is a wording or
+// empty, and each empty one has exactly one message. An input that begins with a byte from 1 to 4
+// is a CSV table instead, with the separator that byte picks: as many rows go out as came in, or
+// nothing at all with a failure. No message ever holds a control character.
 #include "tool.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -16,6 +20,12 @@ void check(bool holds) {
     if (!holds) {
         std::abort();
     }
+}
+
+void checkMessages(std::string_view messages) {
+    check(std::none_of(messages.begin(), messages.end(), [](char c) {
+        return (static_cast<unsigned char>(c) < 0x20 && c != '\n') || c == 0x7f;
+    }));
 }
 
 // Lines as the tool counts them: LF, CRLF and a lone CR each end one, a last one may have no end.
@@ -35,10 +45,59 @@ std::size_t countLines(std::string_view input) {
     return lines;
 }
 
+// Rows as spreadsheets count them: a quote opens a quoted field at the start of a field, blanks
+// before it aside, and a doubled quote inside it is a quote. Nothing when a quote is left open.
+std::optional<std::size_t> countRows(std::string_view table, char separator) {
+    if (table.starts_with("\xef\xbb\xbf")) {
+        table.remove_prefix(3);
+    }
+    std::size_t rows = 0;
+    bool quoted = false, fieldStart = true, rowHasBytes = false;
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const char c = table[i];
+        const bool doubled = i + 1 < table.size() && table[i + 1] == '"';
+        if (quoted) {
+            quoted = c != '"' || doubled;
+            i += c == '"' && doubled;
+        } else if (c == '\n' || c == '\r') {
+            ++rows;
+            i += c == '\r' && i + 1 < table.size() && table[i + 1] == '\n';
+            fieldStart = true;
+            rowHasBytes = false;
+        } else {
+            rowHasBytes = true;
+            quoted = fieldStart && c == '"';
+            fieldStart = c == separator || (fieldStart && c == ' ');
+        }
+    }
+    return quoted ? std::nullopt : std::optional(rows + rowHasBytes);
+}
+
+void checkTable(std::string_view input, char separator) {
+    std::istringstream in{std::string(input)};
+    std::ostringstream out, err;
+    const std::string separatorName = separator == '\t' ? "\\t" : std::string(1, separator);
+    const int status = zifrano::cli::runTool(
+        std::vector{"--csv", "1", "--separatore", separatorName.c_str()}, in, out, err);
+    const std::optional<std::size_t> rowsIn = countRows(input, separator);
+    if (out.str().empty()) {
+        check(status != 0 && !err.str().empty());
+    } else if (rowsIn) {
+        check(countRows(out.str(), separator) == rowsIn);
+    } else {
+        check(status == 1 && err.str().find("virgolette aperte") != std::string::npos);
+    }
+    checkMessages(err.str());
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string input(reinterpret_cast<const char*>(data), size);
+    if (size > 0 && data[0] >= 1 && data[0] <= 4) {
+        checkTable(std::string_view(input).substr(1), ";,\t "[data[0] - 1]);
+        return 0;
+    }
     std::istringstream in(input);
     std::ostringstream out, err;
     const int status = zifrano::cli::runTool({}, in, out, err);
@@ -55,8 +114,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     check(static_cast<std::size_t>(std::count(messages.begin(), messages.end(), '\n')) == empty);
     check(status == (empty > 0 ? 1 : 0));
-    check(std::none_of(messages.begin(), messages.end(), [](char c) {
-        return (static_cast<unsigned char>(c) < 0x20 && c != '\n') || c == 0x7f;
-    }));
+    checkMessages(messages);
     return 0;
 }
