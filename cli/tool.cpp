@@ -34,11 +34,14 @@ ogni riga l'importo della COLONNA in lettere: "Importo in lettere" e
   --version   mostra la versione ed esce
   --          gli argomenti che seguono sono importi anche se iniziano con '-'
 
-La virgola vale come punto decimale: 12,5 e 12.5 sono lo stesso importo.
-Ogni riga o argomento deve essere un solo importo: gli spazi contano solo
-intorno e tra le cifre. Un testo che non è un importo, una riga vuota, o un
-importo negativo o troppo grande lasciano una riga vuota in uscita e sono
-segnalati sullo standard error, con il numero della riga o dell'argomento.
+Senza --migliaia la virgola vale come punto decimale: 12,5 e 12.5 sono lo
+stesso importo, mentre 12.500 e 1,234 (migliaia o decimali?) sono errori.
+Ogni riga, argomento o campo deve essere un solo importo: gli spazi contano solo
+intorno e tra i gruppi di tre cifre, € o EUR possono stare prima o dopo, e
+nessun decimale viene arrotondato (99,999 è un errore). Un testo che non è un
+importo, una riga vuota, o un importo negativo o troppo grande lasciano una riga
+vuota in uscita e sono segnalati sullo standard error, con il numero della riga
+o dell'argomento.
 
 Stato di uscita: 0 se ogni importo è stato scritto, 1 se qualcosa non era un
 importo o era fuori limite, o se la lettura o la scrittura non sono riuscite,
