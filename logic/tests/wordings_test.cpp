@@ -33,6 +33,12 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(TextCase{"123.456", "centoventitre / 46", "centoventitre"},
                     TextCase{"0,5", "Zero / 50", ""}, TextCase{"abc", "Zero / 00", "Zero"},
                     TextCase{"-0", "Zero / 00", "Zero"},
+                    // Every blank a spreadsheet puts between thousands is passed over.
+                    TextCase{"1\u00a0234\u202f567\u2009890 .5",
+                             "unmiliardoduecentotrentaquattro"
+                             "milionicinquecentosessantasettemilaottocentonovanta / 50",
+                             "unmiliardoduecentotrentaquattromilionicinquecentosessantasettemila"
+                             "ottocentonovanta"},
                     // Cents are rounded half to even and never carried into the whole part.
                     TextCase{"1.995", "uno / 00", "uno"}, TextCase{"0.125", "Zero / 12", ""},
                     TextCase{"0.135", "Zero / 14", ""}, TextCase{"0.0151", "Zero / 02", ""},
