@@ -112,7 +112,8 @@ std::variant<std::size_t, std::string> findColumn(std::string_view named,
     }
     if (matches.size() == 1 && numbersAColumn && number != matches.front()) {
         return "la colonna " + shown + " è ambigua: è il titolo della colonna " +
-               std::to_string(matches.front()) + " e il numero di un'altra";
+               std::to_string(matches.front()) + " e il numero della colonna " +
+               std::to_string(number) + ", " + quoteForTerminal(titles[number - 1], 20);
     }
     if (matches.size() == 1) {
         return matches.front() - 1;

@@ -97,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(
         CsvCase{
             "--csv 2", "Cliente;1;2;3\n", "",
             "zifrano-lettere: la colonna '2' è ambigua: è il titolo della colonna 3 e il numero "
-            "di un'altra\n",
+            "della colonna 2, '1'\n",
             2},
         CsvCase{
             "--csv Importo", "Importo;N;importo\n", "",
