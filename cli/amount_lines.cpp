@@ -17,13 +17,13 @@ AmountLines::AmountLines(const Request& request, std::ostream& out, std::ostream
     , m_out(out)
     , m_err(err) {}
 
-void AmountLines::write(const AmountText& text, Source source, std::string_view shown) {
+void AmountLines::write(const AmountText& text, Source source) {
     const auto read = readAmount(text, m_figures, m_form);
     if (const auto* refusal = std::get_if<Refusal>(&read)) {
         // The empty line keeps the output aligned with the input.
         m_out << '\n';
         m_err << kMessagePrefix << source.kind << ' ' << source.number << ": "
-              << describe(*refusal, m_form, shown) << '\n';
+              << describe(*refusal, m_form, text.shown()) << '\n';
         m_sawRefusal = true;
         return;
     }
@@ -33,7 +33,7 @@ void AmountLines::write(const AmountText& text, Source source, std::string_view 
 
 void writeEach(std::span<const std::string_view> amounts, AmountLines& lines) {
     for (std::size_t i = 0; i < amounts.size(); ++i) {
-        lines.write(AmountText(amounts[i]), Source{"argomento", i + 1}, amounts[i]);
+        lines.write(AmountText(amounts[i]), Source{"argomento", i + 1});
     }
 }
 
@@ -43,11 +43,11 @@ void writeEachLine(std::istream& in, std::ostream& out, std::ostream& err, Amoun
         err.flush();
     });
     for (std::size_t number = 1; out; ++number) {
-        const Line* line = reader.next();
+        const AmountText* line = reader.next();
         if (!line) {
             return;
         }
-        lines.write(line->text, Source{"riga", number}, line->preview);
+        lines.write(*line, Source{"riga", number});
     }
 }
 

@@ -22,8 +22,8 @@ public:
     AmountLines(const Request& request, std::ostream& out, std::ostream& err);
 
     /// Writes the wording of the amount in `text`; when it cannot be worded, an empty line, and a
-    /// message on `err` naming where it came from and showing `shown`.
-    void write(const AmountText& text, Source source, std::string_view shown);
+    /// message on `err` naming where it came from and showing the text.
+    void write(const AmountText& text, Source source);
 
     /// True once any amount could not be worded.
     bool sawRefusal() const { return m_sawRefusal; }

@@ -295,6 +295,9 @@ bool AmountText::endsWithLeadingZero() const {
 }
 
 void AmountText::append(std::string_view piece) {
+    // Four bytes for each character quoted, and one past them, so that a cut shows.
+    constexpr std::size_t kShownBytes = 4 * kQuotedCharacters + 1;
+    m_shown.append(piece.substr(0, kShownBytes - std::min(m_shown.size(), kShownBytes)));
     for (const char c : piece) {
         if (m_tooLong || (c == ' ' && (m_text.empty() || m_text.back() == ' ')) ||
             (c == '0' && endsWithLeadingZero())) {
@@ -311,6 +314,7 @@ void AmountText::append(std::string_view piece) {
 
 void AmountText::clear() {
     m_text.clear();
+    m_shown.clear();
     m_kept = 0;
     m_tooLong = false;
 }

@@ -32,13 +32,16 @@ enum class Refusal {
     OutOfRange,
 };
 
+/// The most characters of a text that a message quotes.
+inline constexpr std::size_t kQuotedCharacters = 40;
+
 /// The most characters an amount worth reading has, blanks and leading zeros aside.
 inline constexpr std::size_t kLongestAmount = 256;
 
 /// The text of one amount, gathered a piece at a time in bounded memory. Leading blanks, a run of
 /// spaces after the first and zeros in front of the first digit cannot make an amount long, so
 /// they are dropped as they come; past kLongestAmount other characters the text is too long and
-/// the rest is passed over.
+/// the rest is passed over. Its first bytes are kept as they came, to be shown in a message.
 class AmountText {
 public:
     AmountText() = default;
@@ -49,11 +52,14 @@ public:
 
     std::string_view text() const { return m_text; }
     bool tooLong() const { return m_tooLong; }
+    /// The first bytes as they came: enough for the characters a message quotes.
+    std::string_view shown() const { return m_shown; }
 
 private:
     bool endsWithLeadingZero() const;
 
     std::string m_text;
+    std::string m_shown;
     std::size_t m_kept = 0; // characters kept, spaces aside
     bool m_tooLong = false;
 };
@@ -71,6 +77,6 @@ std::string describe(Refusal refusal, Form form, std::string_view shown);
 /// `raw` as it can be shown on a terminal: quoted, at most `most` characters, with control
 /// characters and bytes that are not UTF-8 written as \xNN and invisible spaces and marks as
 /// \uXXXX, so that no input can drive the terminal or pass for a plain blank.
-std::string quoteForTerminal(std::string_view raw, std::size_t most = 40);
+std::string quoteForTerminal(std::string_view raw, std::size_t most = kQuotedCharacters);
 
 } // namespace zifrano::cli

@@ -23,7 +23,6 @@ namespace {
 constexpr std::size_t kLongestHeader = 256 * 1024;
 // A title longer than this is kept cut, and matches nothing.
 constexpr std::size_t kLongestTitle = 1024;
-constexpr std::size_t kPreviewSize = 64;
 constexpr std::string_view kQuotesInDoubt =
     "virgolette ambigue: dopo quelle di chiusura seguono testo e altre virgolette";
 
@@ -39,8 +38,8 @@ std::string comparable(std::string_view title) {
     for (std::size_t size = blankOrTab(title); size > 0; size = blankOrTab(title)) {
         title.remove_prefix(size);
     }
-    while (!title.empty() && (title.back() == ' ' || title.back() == '\t')) {
-        title.remove_suffix(1);
+    for (std::size_t size = 1; size > 0; title.remove_suffix(size)) {
+        size = title.ends_with('\t') ? 1 : blankBefore(title);
     }
     std::string lower(title);
     for (std::size_t i = 0; i < lower.size(); ++i) {
@@ -168,7 +167,6 @@ private:
     std::size_t m_row = 1;
     std::size_t m_fields = 0; // the fields of this row ended so far
     AmountText m_amount;
-    std::string m_shown; // the amount's first bytes, for a message
     int m_status = 0;
     bool m_stopped = false;
 };
@@ -177,7 +175,8 @@ void TableCopier::raw(std::string_view bytes) {
     if (!inHeader()) {
         m_out << bytes;
     } else if (m_header.append(bytes).size() > kLongestHeader) {
-        stop(1, "riga 1: l'intestazione è più lunga di 256 KiB");
+        stop(1, "riga 1: l'intestazione è più lunga di " + std::to_string(kLongestHeader / 1024) +
+                    " KiB");
     }
 }
 
@@ -187,7 +186,6 @@ void TableCopier::text(std::string_view piece) {
         title.append(piece.substr(0, kLongestTitle + 1 - std::min(title.size(), kLongestTitle)));
     } else if (m_fields == *m_column) {
         m_amount.append(piece);
-        m_shown.append(piece.substr(0, kPreviewSize - std::min(m_shown.size(), kPreviewSize)));
     }
 }
 
@@ -252,7 +250,7 @@ void TableCopier::headerEnd(std::string_view lineEnd) {
 void TableCopier::wordAmount() {
     const auto read = readAmount(m_amount, m_request.figures, m_request.form);
     if (const auto* refusal = std::get_if<Refusal>(&read)) {
-        complain(describe(*refusal, m_request.form, m_shown));
+        complain(describe(*refusal, m_request.form, m_amount.shown()));
         writeWordings(std::nullopt);
     } else {
         writeWordings(std::get<Amount>(read));
@@ -299,7 +297,6 @@ bool TableCopier::rowEnd(std::string_view lineEnd, RowKind kind) {
     ++m_row;
     m_fields = 0;
     m_amount.clear();
-    m_shown.clear();
     return true;
 }
 

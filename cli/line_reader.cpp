@@ -16,13 +16,11 @@ LineReader::LineReader(std::streambuf& in, std::function<void()> beforeWaiting)
     : m_in(in, std::move(beforeWaiting)) {}
 
 void LineReader::keep(std::string_view piece) {
-    m_line.preview.append(piece.substr(0, kPreviewSize - m_line.preview.size()));
-    m_line.text.append(piece);
+    m_line.append(piece);
 }
 
-const Line* LineReader::next() {
-    m_line.text.clear();
-    m_line.preview.clear();
+const AmountText* LineReader::next() {
+    m_line.clear();
     while (!m_unread.empty() || !(m_unread = m_in.take()).empty()) {
         if (std::exchange(m_afterCarriageReturn, false) && m_unread.front() == '\n') {
             m_unread.remove_prefix(1); // the rest of a CRLF
@@ -39,7 +37,7 @@ const Line* LineReader::next() {
         m_unread = {};
     }
     // A last line without a line end still counts.
-    return m_line.preview.empty() ? nullptr : &m_line;
+    return m_line.shown().empty() ? nullptr : &m_line;
 }
 
 } // namespace zifrano::cli

@@ -12,32 +12,24 @@
 
 namespace zifrano::cli {
 
-/// One line of input, kept in bounded memory however long it is.
-struct Line {
-    AmountText text;
-    std::string preview; ///< its first bytes as they came, to show in a message
-};
-
 /// Reads lines from a stream buffer. LF, CRLF and a lone CR each end a line, and a UTF-8
 /// byte-order mark at the very start is skipped (see WaitingInput). A line is kept as an
 /// AmountText, in bounded memory however long it is.
 class LineReader {
 public:
-    static constexpr std::size_t kPreviewSize = 64;
-
     /// `beforeWaiting` runs whenever no input is at hand, so that the answers pending can go
     /// out before the reader blocks.
     LineReader(std::streambuf& in, std::function<void()> beforeWaiting);
 
     /// The next line, or nothing at the end of the input. The line lives until the next call. A
     /// read error is thrown as the stream buffer throws it.
-    const Line* next();
+    const AmountText* next();
 
 private:
     void keep(std::string_view piece);
 
     WaitingInput m_in;
-    Line m_line;               // kept, so that its memory serves every line
+    AmountText m_line;         // kept, so that its memory serves every line
     std::string_view m_unread; // taken from the input, not yet read
     bool m_afterCarriageReturn = false;
 };
