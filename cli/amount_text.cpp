@@ -198,7 +198,11 @@ std::variant<DecimalNumber, Refusal> readNumber(std::string_view body, Figures f
     }
     const auto decimal = decimalSeparator(split, figures);
     if (const auto* refusal = std::get_if<Refusal>(&decimal)) {
-        return *refusal;
+        // Pointing to --migliaia helps only where the Italian reading would take the number.
+        const bool italian =
+            *refusal == Refusal::NeedsThousands &&
+            std::holds_alternative<DecimalNumber>(readNumber(body, Figures::ItalianThousands));
+        return *refusal == Refusal::NeedsThousands && !italian ? Refusal::NotAnAmount : *refusal;
     }
     const std::size_t at = std::get<std::size_t>(decimal);
     if (!groupedByThree(split, at)) {
@@ -257,9 +261,25 @@ char32_t codePoint(std::string_view text, std::size_t size) {
 
 // Characters a terminal shows as nothing, or as a plain blank, or that turn the text around.
 bool isInvisible(char32_t point) {
-    return point == 0xa0 || point == 0xad || (point >= 0x2000 && point <= 0x200f) ||
-           (point >= 0x2028 && point <= 0x202f) || (point >= 0x205f && point <= 0x206f) ||
-           point == 0xfeff;
+    constexpr std::array<std::pair<char32_t, char32_t>, 13> kRanges = {{
+        {0xa0, 0xa0},
+        {0xad, 0xad},
+        {0x34f, 0x34f},
+        {0x115f, 0x1160},
+        {0x1680, 0x1680},
+        {0x180e, 0x180e},
+        {0x2000, 0x200f},
+        {0x2028, 0x202f},
+        {0x205f, 0x206f},
+        {0x3000, 0x3000},
+        {0x3164, 0x3164},
+        {0xfe00, 0xfe0f},
+        {0xfeff, 0xfeff},
+    }};
+    return std::any_of(
+               kRanges.begin(), kRanges.end(),
+               [point](auto range) { return point >= range.first && point <= range.second; }) ||
+           point == 0xffa0 || (point >= 0xe0000 && point <= 0xe0fff);
 }
 
 // The length of the UTF-8 sequence at the start of `text` that stands for one printable,
@@ -295,8 +315,6 @@ bool AmountText::endsWithLeadingZero() const {
 }
 
 void AmountText::append(std::string_view piece) {
-    // Four bytes for each character quoted, and one past them, so that a cut shows.
-    constexpr std::size_t kShownBytes = 4 * kQuotedCharacters + 1;
     m_shown.append(piece.substr(0, kShownBytes - std::min(m_shown.size(), kShownBytes)));
     for (const char c : piece) {
         if (m_tooLong || (c == ' ' && (m_text.empty() || m_text.back() == ' ')) ||

@@ -35,6 +35,10 @@ enum class Refusal {
 /// The most characters of a text that a message quotes.
 inline constexpr std::size_t kQuotedCharacters = 40;
 
+/// The bytes of a text kept to be quoted in a message: four for each character, and one past them,
+/// so that a cut shows.
+inline constexpr std::size_t kShownBytes = 4 * kQuotedCharacters + 1;
+
 /// The most characters an amount worth reading has, blanks and leading zeros aside.
 inline constexpr std::size_t kLongestAmount = 256;
 

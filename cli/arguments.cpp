@@ -36,6 +36,17 @@ std::variant<char, UsageError> separatorNamed(std::string_view name) {
     return name.front();
 }
 
+UsageError unknownOption(std::string_view option) {
+    std::string message = "opzione non riconosciuta: " + quoteForTerminal(option);
+    if (option.size() > 1 &&
+        std::string_view("0123456789.,").find(option[1]) != std::string::npos) {
+        message += " (per un importo negativo usare '--' prima)";
+    } else if (option.starts_with("--csv=") || option.starts_with("--separatore=")) {
+        message += " (il valore va dopo uno spazio)";
+    }
+    return UsageError{message};
+}
+
 // With --csv, what stands beside the options is the table's file, if anything.
 std::optional<UsageError> checkCsv(Request& request, bool separatorGiven) {
     if (!request.csvColumn) {
@@ -45,10 +56,11 @@ std::optional<UsageError> checkCsv(Request& request, bool separatorGiven) {
     if (request.amounts.size() > 1) {
         return UsageError{"con --csv si legge al più un file"};
     }
-    if (!request.amounts.empty()) {
+    // "-" names standard input, as it does for most tools.
+    if (!request.amounts.empty() && request.amounts.front() != "-") {
         request.csvFile = request.amounts.front();
-        request.amounts.clear();
     }
+    request.amounts.clear();
     return std::nullopt;
 }
 
@@ -68,6 +80,9 @@ std::variant<Request, UsageError> parseArguments(std::span<const char* const> ar
         } else if (takesValue && std::next(at) == arguments.end()) {
             return UsageError{"manca il valore di " + std::string(argument)};
         } else if (argument == "--csv") {
+            if (request.csvColumn) {
+                return UsageError{"--csv indicato più di una volta"};
+            }
             request.csvColumn = *++at;
         } else if (argument == "--separatore") {
             const auto separator = separatorNamed(*++at);
@@ -77,8 +92,7 @@ std::variant<Request, UsageError> parseArguments(std::span<const char* const> ar
             request.separator = std::get<char>(separator);
             separatorGiven = true;
         } else if (!applyFlag(argument, request)) {
-            return UsageError{"opzione non riconosciuta: '" + std::string(argument) +
-                              "' (per un importo negativo usare '--' prima)"};
+            return unknownOption(argument);
         }
     }
     if (auto error = checkCsv(request, separatorGiven)) {

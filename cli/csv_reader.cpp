@@ -1,5 +1,7 @@
 #include "csv_reader.h"
 
+#include "amount_text.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -27,19 +29,35 @@ void CsvReader::read(std::string_view piece) {
         at = 1;
     }
     std::size_t rawStart = at;
+    m_fieldStart = at;
     while (at < piece.size() && !m_stopped) {
         at = step(piece, at, rawStart);
     }
     if (!m_stopped) {
+        keepShown(piece.substr(std::min(m_fieldStart, piece.size())));
         m_sink.raw(piece.substr(rawStart));
     }
+}
+
+void CsvReader::keepShown(std::string_view bytes) {
+    m_shown.append(bytes.substr(0, kShownBytes - std::min(m_shown.size(), kShownBytes)));
+}
+
+void CsvReader::endField() {
+    m_sink.fieldEnd(FieldView{m_shown, m_quotesKept});
+    m_shown.clear();
+    m_quotesKept = m_quotedBreak = false;
 }
 
 std::size_t CsvReader::step(std::string_view piece, std::size_t at, std::size_t& rawStart) {
     switch (m_state) {
     case State::Quoted: {
         const std::size_t quote = std::min(piece.find('"', at), piece.size());
-        m_sink.text(piece.substr(at, quote - at));
+        const std::string_view text = piece.substr(at, quote - at);
+        m_quotedBreak = m_quotedBreak || std::any_of(text.begin(), text.end(), [this](char c) {
+                            return c == m_separator || isLineEnd(c);
+                        });
+        m_sink.text(text);
         if (quote == piece.size()) {
             return quote;
         }
@@ -53,7 +71,10 @@ std::size_t CsvReader::step(std::string_view piece, std::size_t at, std::size_t&
             return at + 1;
         }
         // Text after the closing quote stays in the field.
-        m_textAfterQuote = m_textAfterQuote || (piece[at] != m_separator && !isLineEnd(piece[at]));
+        if (piece[at] != m_separator && !isLineEnd(piece[at])) {
+            m_quotesKept = m_textAfterQuote = true;
+            m_inDoubt = m_inDoubt || m_quotedBreak;
+        }
         m_state = State::Unquoted;
         return at;
     case State::FieldStart:
@@ -84,7 +105,9 @@ std::size_t CsvReader::step(std::string_view piece, std::size_t at, std::size_t&
         if (end == piece.end()) {
             return at;
         }
-        m_sink.fieldEnd();
+        keepShown(piece.substr(m_fieldStart, at - m_fieldStart));
+        m_fieldStart = at + 1;
+        endField();
         m_state = State::FieldStart;
         if (*end == m_separator) {
             return at + 1;
@@ -104,7 +127,7 @@ std::size_t CsvReader::step(std::string_view piece, std::size_t at, std::size_t&
         }
     }
     endRow(lineEnd);
-    rawStart = at;
+    rawStart = m_fieldStart = at;
     return at;
 }
 
@@ -127,7 +150,7 @@ bool CsvReader::finish() {
         return false;
     }
     if (m_rowStarted) {
-        m_sink.fieldEnd();
+        endField();
         endRow(m_lineEnd);
     }
     return true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace zifrano::cli {
@@ -8,9 +9,17 @@ namespace zifrano::cli {
 enum class RowKind {
     Plain,
     Blank, ///< not a byte in it
-    /// Text after a closing quote, then another quote: spreadsheets differ on where such a row's
-    /// fields end (one may read on to the next quote that stands before a separator).
+    /// Text after a closing quote, then another quote, or after quotes around a separator or a
+    /// line break: spreadsheets differ on where such a row's fields end.
     QuotesInDoubt,
+};
+
+/// A field as it stood in the input.
+struct FieldView {
+    std::string_view shown; ///< its first bytes (kShownBytes), quotes and all
+    /// Text after its closing quote: spreadsheets then take the whole field as it stands, quotes
+    /// included, as text.
+    bool quotesKept = false;
 };
 
 /// What a CsvReader finds, in the order it finds it.
@@ -22,7 +31,7 @@ public:
     /// A piece of the current field's text: without the quotes around it, a doubled quote as one.
     virtual void text(std::string_view piece) = 0;
     /// A field ends, at a separator or at the end of its row.
-    virtual void fieldEnd() = 0;
+    virtual void fieldEnd(const FieldView& field) = 0;
     /// A row ends with `lineEnd` ("\n", "\r\n" or "\r", or the last one seen for a last row with
     /// none). Returns false to read no further.
     virtual bool rowEnd(std::string_view lineEnd, RowKind kind) = 0;
@@ -50,6 +59,8 @@ private:
     // Handles the byte at `at`, which ends a field or a row, or opens or closes quotes; returns
     // where reading goes on.
     std::size_t step(std::string_view piece, std::size_t at, std::size_t& rawStart);
+    void keepShown(std::string_view bytes);
+    void endField();
     void endRow(std::string_view lineEnd);
 
     char m_separator;
@@ -62,7 +73,11 @@ private:
     bool m_textAfterQuote = false; // in this row
     bool m_inDoubt = false;        // in this row
     bool m_afterCarriageReturn = false;
-    bool m_stopped = false; // the sink wants no more
+    bool m_stopped = false;       // the sink wants no more
+    std::size_t m_fieldStart = 0; // where the current field began in the piece being read
+    std::string m_shown;          // the current field's first bytes
+    bool m_quotesKept = false;    // the current field's
+    bool m_quotedBreak = false;   // a separator or line break inside the current field's quotes
 };
 
 } // namespace zifrano::cli

@@ -24,7 +24,7 @@ constexpr std::size_t kLongestHeader = 256 * 1024;
 // A title longer than this is kept cut, and matches nothing.
 constexpr std::size_t kLongestTitle = 1024;
 constexpr std::string_view kQuotesInDoubt =
-    "virgolette ambigue: dopo quelle di chiusura seguono testo e altre virgolette";
+    "virgolette ambigue: i fogli di calcolo dividono la riga in campi in modi diversi";
 
 // A title as it is compared: without a byte-order mark, blanks and tabs around it, in lower case
 // (ASCII, and the accented capitals of Latin-1 as UTF-8 writes them).
@@ -135,7 +135,7 @@ public:
 
     void raw(std::string_view bytes) override;
     void text(std::string_view piece) override;
-    void fieldEnd() override;
+    void fieldEnd(const FieldView& field) override;
     bool rowEnd(std::string_view lineEnd, RowKind kind) override;
 
     /// Ends a table whose header had no line end, or that had no header at all.
@@ -167,6 +167,7 @@ private:
     std::size_t m_row = 1;
     std::size_t m_fields = 0; // the fields of this row ended so far
     AmountText m_amount;
+    std::string m_amountQuoted; // the amount's field, when text stood after its closing quote
     int m_status = 0;
     bool m_stopped = false;
 };
@@ -189,11 +190,16 @@ void TableCopier::text(std::string_view piece) {
     }
 }
 
-void TableCopier::fieldEnd() {
-    ++m_fields;
+void TableCopier::fieldEnd(const FieldView& field) {
     if (inHeader()) {
+        if (field.quotesKept) {
+            m_titles.back() = field.shown; // a title as spreadsheets show it, quotes and all
+        }
         m_titles.emplace_back();
+    } else if (m_fields == *m_column && field.quotesKept) {
+        m_amountQuoted = field.shown;
     }
+    ++m_fields;
 }
 
 // A field we add: quoted when it holds the separator (the texts we add hold no quote).
@@ -248,9 +254,13 @@ void TableCopier::headerEnd(std::string_view lineEnd) {
 }
 
 void TableCopier::wordAmount() {
-    const auto read = readAmount(m_amount, m_request.figures, m_request.form);
+    // "12"50 is text to a spreadsheet, quotes and all: no amount.
+    const auto read = m_amountQuoted.empty()
+                          ? readAmount(m_amount, m_request.figures, m_request.form)
+                          : std::variant<Amount, Refusal>(Refusal::NotAnAmount);
     if (const auto* refusal = std::get_if<Refusal>(&read)) {
-        complain(describe(*refusal, m_request.form, m_amount.shown()));
+        const std::string_view shown = m_amountQuoted.empty() ? m_amount.shown() : m_amountQuoted;
+        complain(describe(*refusal, m_request.form, shown));
         writeWordings(std::nullopt);
     } else {
         writeWordings(std::get<Amount>(read));
@@ -297,6 +307,7 @@ bool TableCopier::rowEnd(std::string_view lineEnd, RowKind kind) {
     ++m_row;
     m_fields = 0;
     m_amount.clear();
+    m_amountQuoted.clear();
     return true;
 }
 
@@ -307,7 +318,8 @@ void TableCopier::finish() {
 }
 
 void TableCopier::unclosedQuote(std::size_t row) {
-    m_err << kMessagePrefix << "riga " << row << ": virgolette aperte e mai chiuse\n";
+    m_err << kMessagePrefix << "riga " << row
+          << ": virgolette aperte e mai chiuse; da qui alla fine nessun importo è stato letto\n";
     m_status = std::max(m_status, 1);
 }
 

@@ -51,6 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
         AmountCase{"", "12.500", "", kThousandsOrDecimals + "'12.500'"},
         AmountCase{"", "1,234", "", kThousandsOrDecimals + "'1,234'"},
         AmountCase{"", "0.500", "Zero / 50", ""}, AmountCase{"", "1234.500", kMille + " / 50", ""},
+        AmountCase{"", "1,234,567", "", "non è un importo: '1,234,567'"},
         AmountCase{"", "1.234,56", "",
                    "più di un separatore: con --migliaia il punto separa le migliaia: '1.234,56'"},
         // Never a decimal rounded away.
@@ -80,8 +81,8 @@ INSTANTIATE_TEST_SUITE_P(
         AmountCase{"--lire", std::string(257, '9'), "",
                    "troppo lungo per essere un importo: '" + std::string(40, '9') + "'…"},
         // Control characters and bytes that are not UTF-8 never reach the terminal raw.
-        AmountCase{"--lire", "1\x1b]0;x\x07\xff\xc2\x9b\xe0\xa4\x85\xef\xbb\xbf", "",
-                   "non è un importo: '1\\x1b]0;x\\x07\\xff\\xc2\\x9b\xe0\xa4\x85\\uFEFF'"},
+        AmountCase{"--lire", "1\x1b]0;x\x07\xff\xc2\x9b\xe0\xa4\x85\xef\xbb\xbf\u3000", "",
+                   "non è un importo: '1\\x1b]0;x\\x07\\xff\\xc2\\x9b\xe0\xa4\x85\\uFEFF\\u3000'"},
         // The Italian way: full stops group thousands, the comma comes before the decimals.
         AmountCase{"--migliaia", "€ 1.234,5", kMille + " / 50", ""},
         AmountCase{"--migliaia", "1.234,56 €", kMille + " / 56", ""},
