@@ -41,6 +41,14 @@ void QtPlatform::setClipboardText(const QString& text) {
     QGuiApplication::clipboard()->setText(text);
 }
 
+QString QtPlatform::clipboardText() {
+    return QGuiApplication::clipboard()->text();
+}
+
+QString QtPlatform::selectionText() {
+    return QGuiApplication::clipboard()->text(QClipboard::Selection);
+}
+
 void QtPlatform::showMessage(const QString& prompt) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kApplicationTitle), prompt,
                     QMessageBox::Ok, m_owner);
