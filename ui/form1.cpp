@@ -84,8 +84,8 @@ ShrinkingLabel* createWordingLabel(QWidget* client, const char* name, const char
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
     label->setLineWidth(1);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    // No selection in the label: the keys would go to the field and copy its digits instead.
-    // The copy buttons are how a wording is copied.
+    // No selection in the label: the copy buttons and Ctrl+C copy a wording whole, and out of
+    // range refuse to copy "Importo fuori limite".
     label->setAccessibleNamePrefix(namePrefix);
     label->showText(QString::fromUtf8(caption));
     return label;
