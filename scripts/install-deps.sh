@@ -40,4 +40,5 @@ if ((EUID != 0)); then
 fi
 echo "install-deps: installing ${missing[*]}"
 "${as_root[@]}" apt-get update -q
-DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -q --no-install-recommends \
+    -o DPkg::Lock::Timeout=300 "${missing[@]}"
