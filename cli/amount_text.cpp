@@ -372,7 +372,9 @@ std::string quoteForTerminal(std::string_view raw, std::size_t most) {
     for (std::size_t shown = 0; !raw.empty() && shown < most; ++shown) {
         char32_t point = 0;
         const std::size_t size = printableSequence(raw, point);
-        char escaped[8];
+        // Room for any code point's escape: GCC cannot tell that only five hex digits occur,
+        // and warns (an error in the ci preset) at eight bytes.
+        char escaped[12];
         if (size == 0) {
             std::snprintf(escaped, sizeof escaped, "\\x%02x", static_cast<unsigned char>(raw[0]));
             quoted += escaped;
