@@ -1,7 +1,8 @@
-# The hardening Debian builds its packages with, for every optimised build: the tool reads
-# untrusted input, and the package is built from these same flags. Debug builds are left
-# alone (fortified functions need optimisation), and so are the sanitizer and fuzzing presets,
-# which set ZIFRANO_HARDENING off: the sanitizers do those checks themselves, better.
+# The hardening Debian builds its packages with, for every optimised build outside Debian's
+# packaging: the tool reads untrusted input. debian/rules turns this off and takes the same
+# flags from dpkg-buildflags instead. Debug builds are left alone (fortified functions need
+# optimisation), and so are the sanitizer and fuzzing presets, which set ZIFRANO_HARDENING
+# off: the sanitizers do those checks themselves, better.
 if(NOT ZIFRANO_HARDENING)
     return()
 endif()

@@ -1,91 +1,132 @@
 #!/usr/bin/env bash
-# Builds the Debian package and checks it as a Debian maintainer would: lintian with every tag
-# shown fails on any error or warning; the binaries carry the hardening; every place that
-# states the version states the build's. Then installs it on this machine, checks what it put
-# there, and removes it again. Runs as root (or through sudo), after scripts/build.sh.
+# Builds the Debian packages and checks them with Debian's own tools, as CI does (as root):
+#   build         the source package and both binaries, by dpkg-buildpackage (build-deb.sh)
+#   lintian       on the .changes, with experimental, pedantic and information tags: any fails
+#   reproducible  a second build elsewhere, later, under another umask, time zone and locale
+#                 and without its tests, must give the same files byte for byte
+#   autopkgtest   debian/tests against the installed packages in a fresh minimal bookworm
+#                 (autopkgtest-virt-unshare)
+#   piuparts      each package installed (upgraded from the last passing build when one is
+#                 kept) and purged on a minimal bookworm, with what it brought in
+# The minimal system is made by mmdebstrap from the archives this machine's apt uses, kept in
+# ZIFRANO_CI_CACHE (default /var/cache/zifrano-ci) and made again when a week old; the
+# packages of the last passing run are kept there too. Logs go to build-deb/logs/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+say() { printf 'check-package: %s\n' "$*"; }
+fail() { say "FAIL: $*" >&2; exit 1; }
+((EUID == 0)) || fail "needs root, for mmdebstrap, autopkgtest-virt-unshare and piuparts"
+times=()
+timed() { times+=("$1 $((SECONDS - started)) s"); say "$1: $2 ($((SECONDS - started)) s)"; }
 
-as_root=()
-if ((EUID != 0)); then
-    as_root=(sudo)
+started=$SECONDS
+scripts/install-deps.sh mmdebstrap autopkgtest piuparts uidmap
+timed tools "mmdebstrap, autopkgtest, piuparts and uidmap installed"
+
+suite=bookworm
+cache=${ZIFRANO_CI_CACHE:-/var/cache/zifrano-ci}
+tarball=$cache/$suite-apt.tar.gz
+previous=$cache/previous
+out=$PWD/build-deb
+logs=$out/logs
+
+started=$SECONDS
+build_log=$(mktemp)
+scripts/build-deb.sh "$out" >"$build_log" 2>&1 ||
+    { tail -n 40 "$build_log"; fail "dpkg-buildpackage failed"; }
+mkdir -p "$logs"
+mv "$build_log" "$logs/build.log"
+version=$(dpkg-parsechangelog -S Version)
+upstream=${version%-*}
+arch=$(dpkg --print-architecture)
+changes=$out/zifrano_${version}_$arch.changes
+debs=("$out/zifrano_${version}_$arch.deb" "$out/zifrano-lettere_${version}_$arch.deb")
+timed build "$(cd "$out" && echo *.dsc *.deb)"
+
+started=$SECONDS
+status=0
+lintian --fail-on error,warning,info,pedantic,experimental --pedantic -EvIL +pedantic "$changes" \
+    >"$logs/lintian.log" 2>&1 || status=$?
+grep -E '^[EWIPX]: ' "$logs/lintian.log" || true
+((status == 0)) || fail "lintian reports the tags above, or did not run (status $status)"
+overrides=$(cat debian/*lintian-overrides debian/source/lintian-overrides | grep -vc '^#')
+timed lintian "no tag on the source and binary packages; $overrides overridden, with reasons"
+
+started=$SECONDS
+elsewhere=$(mktemp -d /tmp/zifrano-again.XXXXXX)
+(umask 0002; export TZ=Pacific/Kiritimati LC_ALL=C.UTF-8 DEB_BUILD_OPTIONS=nocheck
+    scripts/build-deb.sh "$elsewhere/another/folder" --build-profiles=nocheck) \
+    >"$logs/build-again.log" 2>&1 ||
+    { tail -n 40 "$logs/build-again.log"; fail "the second build failed"; }
+differ=()
+for file in "$out"/*.deb "$out"/*.dsc "$out"/*.tar.xz; do
+    cmp -s "$file" "$elsewhere/another/folder/${file##*/}" || differ+=("${file##*/}")
+done
+rm -rf "$elsewhere"
+((${#differ[@]} == 0)) ||
+    fail "not reproducible: ${differ[*]} differ between the two builds (diffoscope shows how)"
+timed reproducible "a second build gave the same $(cd "$out" && ls *.deb *.dsc *.tar.xz | wc -l) files"
+
+# The archives this machine's apt reads for the suite, its updates and its security updates.
+mapfile -t archives < <(apt-get indextargets --no-release-info \
+    --format '$(REPO_URI) $(RELEASE)' 'Identifier: Packages' | sort -u |
+    awk -v s=$suite '$2 == s || $2 == s "-updates" || $2 == s "-security"')
+mirror=$(printf '%s\n' "${archives[@]}" | awk -v s=$suite '$2 == s {print $1; exit}')
+[[ -n "$mirror" ]] || fail "this machine's apt reads no archive for $suite"
+sources=()
+for archive in "${archives[@]}"; do sources+=("deb $archive main"); done
+
+started=$SECONDS
+mkdir -p "$cache"
+if [[ -z "$(find "$tarball" -mtime -7 2>/dev/null)" ]]; then
+    mmdebstrap --variant=apt --quiet "$suite" "$cache/new-$suite-apt.tar.gz" "${sources[@]}" \
+        2>"$logs/mmdebstrap.log" || fail "mmdebstrap failed; see $logs/mmdebstrap.log"
+    mv "$cache/new-$suite-apt.tar.gz" "$tarball"
+    timed testbed "made $tarball ($(du -m "$tarball" | cut -f1) MiB)"
+else
+    say "testbed: $tarball, made $(date -r "$tarball" '+%F %R')"
 fi
-fail() { echo "check-package: FAIL: $*" >&2; exit 1; }
 
-version=$(cat build/version.txt)
-rm -rf build/package
-(cd build && cpack >/dev/null)
-deb=$(ls build/package/zifrano_"$version"_*.deb)
-echo "check-package: built $deb ($(stat -c %s "$deb") bytes)"
-
-# lintian as a maintainer runs it: experimental and pedantic tags and information too; any
-# error or warning fails, and so does lintian failing to run at all. (It warns on stderr that it
-# runs as root, which says nothing about the package.)
-lintian_status=0
-report=$(lintian --fail-on error,warning -EvIL +pedantic "$deb" 2>&1) || lintian_status=$?
-report=$(grep -v '^running with root privileges' <<<"$report" || true)
-[[ -n "$report" ]] && echo "$report"
-((lintian_status == 0)) || fail "lintian reports errors or warnings, or did not run (status $lintian_status)"
-echo "check-package: lintian: no error, no warning, $(grep -c '^[IPX]: ' <<<"$report" || true) other tags"
-
-# The hardening, read from the packaged binaries themselves.
-unpacked=$(mktemp -d)
-trap 'rm -rf "$unpacked"' EXIT
-dpkg-deb -x "$deb" "$unpacked"
-for program in zifrano zifrano-lettere; do
-    # Read whole, so that grep -q stopping early never breaks the pipe.
-    elf=$(readelf -d -lW -h --dyn-syms "$unpacked/usr/bin/$program")
-    grep -q 'BIND_NOW' <<<"$elf" || fail "$program: not linked with -z now"
-    grep -q 'GNU_RELRO' <<<"$elf" || fail "$program: not linked with -z relro"
-    grep -q 'DYN (Position-Independent' <<<"$elf" || fail "$program: not a PIE"
-    grep -q '__stack_chk_fail' <<<"$elf" || fail "$program: built without the stack protector"
+# autopkgtest-virt-unshare maps the testbed's users onto root's subordinate ids.
+for file in /etc/subuid /etc/subgid; do
+    grep -q '^root:' "$file" 2>/dev/null || echo 'root:100000:65536' >>"$file"
 done
-echo "check-package: both programs: PIE, full RELRO, bind now, stack protector"
+started=$SECONDS
+status=0
+autopkgtest -U --output-dir "$logs/autopkgtest" "$out/zifrano-$upstream/" "${debs[@]}" \
+    -- unshare --tarball "$tarball" >"$logs/autopkgtest.log" 2>&1 || status=$?
+cat "$logs/autopkgtest/summary" 2>/dev/null || tail -n 30 "$logs/autopkgtest.log"
+((status == 0)) || fail "autopkgtest (status $status); see $logs/autopkgtest.log"
+timed autopkgtest "every test passed in a fresh $suite"
 
-# One version everywhere.
-control_version=$(dpkg-deb -f "$deb" Version)
-[[ "$control_version" == "$version" ]] || fail "the package's version is $control_version, not $version"
-[[ "$(zcat "$unpacked/usr/share/doc/zifrano/changelog.gz")" == "zifrano ($version) "* ]] ||
-    fail "the changelog's last entry is not for $version"
-grep -qF "<release version=\"$version\"" "$unpacked"/usr/share/metainfo/*.metainfo.xml ||
-    fail "the metainfo's release is not $version"
-for page in zifrano zifrano-lettere; do
-    [[ "$(zcat "$unpacked/usr/share/man/man1/$page.1.gz")" == ".TH "*"\"$page $version\""* ]] ||
-        fail "the manual page $page.1 is not for $version"
+started=$SECONDS
+options=(--basetgz="$tarball" -d "$suite" --mirror="$mirror main"
+    --scriptsdir="$PWD/scripts/piuparts")
+for source in "${sources[@]}"; do
+    [[ "$source" == "deb $mirror $suite main" ]] || options+=(--extra-repo="$source")
 done
-
-if dpkg-query -W -f='${Status}' zifrano 2>/dev/null | grep -q 'install ok installed'; then
-    fail "a zifrano package is installed already; remove it first"
+if [[ -f "$previous/Packages" ]]; then
+    options+=(--bindmount="$previous" --extra-repo="deb [trusted=yes] file://$previous ./")
 fi
-removal() { "${as_root[@]}" dpkg --purge zifrano >/dev/null; rm -rf "$unpacked"; }
-trap removal EXIT
-DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -q --no-install-recommends \
-    "./$deb" >/dev/null
+for deb in "${debs[@]}"; do
+    name=$(dpkg-deb -f "$deb" Package)
+    log=$logs/piuparts-$name.log
+    piuparts "${options[@]}" -l "$log" "$deb" >/dev/null 2>&1 ||
+        { tail -n 30 "$log"; fail "piuparts $name"; }
+    grep -a -m1 'footprint:' "$log" | sed 's/^ *footprint: /check-package: /'
+    if grep -q 'PASS: Installation, upgrade and purging tests' "$log"; then
+        say "$name: also upgraded from $(awk -v p="$name" '$0 == "Package: " p {f = 1}
+            f && /^Version:/ {print $2; exit}' "$previous/Packages"), the last passing build"
+    else
+        say "$name: no earlier build kept, so no upgrade test"
+    fi
+done
+rm -rf "$previous.new"
+mkdir -p "$previous.new"
+cp "${debs[@]}" "$previous.new/"
+(cd "$previous.new" && dpkg-scanpackages --multiversion . >Packages 2>/dev/null)
+rm -rf "$previous"
+mv "$previous.new" "$previous"
+timed piuparts "both packages installed, purged, nothing left behind"
 
-[[ "$(/usr/bin/zifrano-lettere --version)" == "zifrano-lettere $version" ]] ||
-    fail "zifrano-lettere --version says '$(/usr/bin/zifrano-lettere --version)', not $version"
-wording=$(/usr/bin/zifrano-lettere 123)
-[[ "$wording" == "centoventitre / 00" ]] || fail "/usr/bin/zifrano-lettere 123 printed '$wording'"
-[[ -x /usr/bin/zifrano ]] || fail "no /usr/bin/zifrano"
-app_id=example.zifrano.Zifrano
-icons=/usr/share/icons/hicolor
-for size in 32 64 128; do
-    [[ -f "$icons/${size}x$size/apps/$app_id.png" ]] || fail "no $size x $size icon"
-done
-[[ -f "$icons/scalable/apps/$app_id.svg" ]] || fail "no scalable icon"
-# The scalable icon, drawn at 32 pixels, is the 32-pixel art.
-rsvg-convert -w 32 -h 32 "$icons/scalable/apps/$app_id.svg" -o "$unpacked/svg-32.png"
-python3 scripts/png_tool.py same "$unpacked/svg-32.png" "$icons/32x32/apps/$app_id.png" ||
-    fail "the scalable icon does not match the 32-pixel icon"
-for page in zifrano zifrano-lettere; do
-    [[ -f /usr/share/man/man1/$page.1.gz ]] || fail "no manual page for $page"
-    # man's own check of the page's markup: any warning fails.
-    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "/usr/share/man/man1/$page.1.gz" 2>&1 >/dev/null)
-    [[ -z "$warnings" ]] || fail "$page.1: $warnings"
-done
-grep -q "^Icon=$app_id\$" /usr/share/applications/$app_id.desktop || fail "the desktop entry names another icon"
-desktop-file-validate /usr/share/applications/$app_id.desktop ||
-    fail "the .desktop entry does not validate"
-appstreamcli validate --no-net --explain /usr/share/metainfo/$app_id.metainfo.xml ||
-    fail "the metainfo does not validate"
-echo "check-package: installed, ran, validated; removing it again"
+say "times: $(IFS=,; echo "${times[*]}" | sed 's/,/, /g')"

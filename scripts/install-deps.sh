@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building and testing ZIFRANO need.
+# Installs the Debian packages that building and testing ZIFRANO need, or the PACKAGEs named:
+#   scripts/install-deps.sh [PACKAGE...]
 # Checks first, so that on a machine that has them all it changes nothing and prints one line.
 set -euo pipefail
 
-packages=(
+packages=("$@")
+((${#packages[@]} > 0)) || packages=(
     g++ cmake ninja-build                      # toolchain
     qt6-base-dev                               # the window: Qt 6 Widgets and its plugins
     qt6-translations-l10n                      # Qt's own texts in Italian
@@ -14,9 +16,8 @@ packages=(
     clang-format                               # the formatting check
     hunspell hunspell-it                       # the spelling check of the window's texts
     clang libclang-rt-14-dev                   # fuzzing: libFuzzer and the sanitizers
-    dpkg-dev file desktop-file-utils appstream # the Debian package and its checks
-    lintian man-db librsvg2-bin python3        #   lintian, manual pages, the images
-    debootstrap                                # the clean-system install test
+    dpkg-dev debhelper lintian                 # the Debian packages and their check
+    man-db librsvg2-bin python3                # manual pages, the images
     weston qt6-wayland                         # the window on a headless Wayland compositor
     libicu-dev                                 # the peer benchmark (never linked by ZIFRANO)
 )
@@ -39,4 +40,5 @@ if ((EUID != 0)); then
 fi
 echo "install-deps: installing ${missing[*]}"
 "${as_root[@]}" apt-get update -q
-DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -q --no-install-recommends \
+    -o DPkg::Lock::Timeout=300 "${missing[@]}"
