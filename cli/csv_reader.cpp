@@ -152,9 +152,6 @@ void CsvReader::endRow(std::string_view lineEnd) {
 }
 
 bool CsvReader::finish() {
-    if (m_stopped) {
-        return true;
-    }
     if (m_state == State::Quoted) {
         return false;
     }

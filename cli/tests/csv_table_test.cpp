@@ -52,15 +52,16 @@ INSTANTIATE_TEST_SUITE_P(
         // Text after a closing quote stays in its field, as spreadsheets read it; a quote inside
         // a field opens nothing, one after blanks does. Where spreadsheets differ on a row, it
         // is refused.
-        CsvCase{"--csv 2",
-                "Nota;Importo\n\"urgente\" entro venerdì;1\n\"La Bottega\" snc;2\nx\"y;3\n "
-                "\"4;4\";4\n\"a\" b;\"5\"\nx;\"12\"50\n\"a;b\" x;8\n",
-                "Nota;Importo" + kTitles + "\n\"urgente\" entro venerdì;1;uno / 00;uno\n" +
-                    "\"La Bottega\" snc;2;due / 00;due\nx\"y;3;tre / 00;tre\n \"4;4\";4;quattro / "
-                    "00;quattro\n\"a\" b;\"5\";;\nx;\"12\"50;;\n\"a;b\" x;8;;\n",
-                kRow + "6: " + kQuotesInDoubt + kRow + "7: non è un importo: '\"12\"50'\n" + kRow +
-                    "8: " + kQuotesInDoubt,
-                1},
+        CsvCase{
+            "--csv 2",
+            "Nota;Importo\n\"urgente\" entro venerdì;1\n\"La Bottega\" snc;2\nx\"y;3\n "
+            "\"4;4\";4\n\"a\" b;\"5\"\nx;\"12\"50\n\"a;b\" x;8\ny;9\n",
+            "Nota;Importo" + kTitles + "\n\"urgente\" entro venerdì;1;uno / 00;uno\n" +
+                "\"La Bottega\" snc;2;due / 00;due\nx\"y;3;tre / 00;tre\n \"4;4\";4;quattro / "
+                "00;quattro\n\"a\" b;\"5\";;\nx;\"12\"50;;\n\"a;b\" x;8;;\ny;9;nove / 00;nove\n",
+            kRow + "6: " + kQuotesInDoubt + kRow + "7: non è un importo: '\"12\"50'\n" + kRow +
+                "8: " + kQuotesInDoubt,
+            1},
         // By number, with a comma between fields, the whole amount only, the Italian way.
         CsvCase{
             "--csv 2 --separatore , --lire --migliaia", "a,b\nx,\"1.234,00\"\ny,7",
@@ -95,8 +96,10 @@ INSTANTIATE_TEST_SUITE_P(
         CsvCase{"--csv Totale", kBom, "", kNotInHeader + ", che è vuota\n", 2},
         // The column without guessing: titles without case or blanks around, a number that is a
         // title, and whatever could name two columns.
-        CsvCase{"--csv importo", "N;\t Importo \n1;2\n",
-                "N;\t Importo " + kTitles + "\n1;2;due / 00;due\n", "", 0},
+        CsvCase{"--csv importo", "N;\t Importo\t\n1;2\n",
+                "N;\t Importo\t" + kTitles + "\n1;2;due / 00;due\n", "", 0},
+        CsvCase{"--csv importo", "\"Importo\"\n5\n",
+                "\"Importo\"" + kTitles + "\n5;cinque / 00;cinque\n", "", 0},
         CsvCase{"--csv 2026", "Cliente;2026\nx;5\n",
                 "Cliente;2026" + kTitles + "\nx;5;cinque / 00;cinque\n", "", 0},
         CsvCase{
@@ -180,10 +183,14 @@ TEST(CsvTable, EveryRowComesOutWithItsBytesAndItsWordings) {
         input += fields + "7" + lineEnd;
         expected += fields + "7;sette / 00;sette" + lineEnd;
     }
+    // And a refused amount, shown whole though it comes in pieces.
+    input += "a;b;seicento\n";
+    expected += "a;b;seicento;;\n";
     TrickleBuffer trickle(input);
     std::istream in(&trickle);
     std::ostringstream out, err;
-    ASSERT_EQ(zifrano::cli::runTool(std::vector{"--csv", "3"}, in, out, err), 0) << err.str();
+    EXPECT_EQ(zifrano::cli::runTool(std::vector{"--csv", "3"}, in, out, err), 1);
+    EXPECT_EQ(err.str(), "zifrano-lettere: riga 302: non è un importo: 'seicento'\n");
     EXPECT_EQ(out.str(), expected);
 }
 

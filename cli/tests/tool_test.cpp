@@ -77,12 +77,15 @@ INSTANTIATE_TEST_SUITE_P(
         AmountCase{"--lire", "1e400", "", "importo fuori limite: '1e400'"},
         // Leading zeros and blanks never make an amount too long.
         AmountCase{"--lire", std::string(300, '0') + "1", "uno", ""},
+        AmountCase{"--lire", "+" + std::string(300, '0') + "1", "uno", ""},
         AmountCase{"--lire", std::string(300, ' ') + "1 000", "mille", ""},
         AmountCase{"--lire", std::string(257, '9'), "",
                    "troppo lungo per essere un importo: '" + std::string(40, '9') + "'…"},
         // Control characters and bytes that are not UTF-8 never reach the terminal raw.
-        AmountCase{"--lire", "1\x1b]0;x\x07\xff\xc2\x9b\xe0\xa4\x85\xef\xbb\xbf\u3000", "",
-                   "non è un importo: '1\\x1b]0;x\\x07\\xff\\xc2\\x9b\xe0\xa4\x85\\uFEFF\\u3000'"},
+        AmountCase{"--lire", "1\x1b]0;x\x07\xff\xc2\x9b\xe0\xa4\x85\xef\xbb\xbf\u3000\xed\xa0\x80",
+                   "",
+                   "non è un importo: '1\\x1b]0;x\\x07\\xff\\xc2\\x9b\xe0\xa4\x85\\uFEFF\\u3000"
+                   "\\xed\\xa0\\x80'"},
         // The Italian way: full stops group thousands, the comma comes before the decimals.
         AmountCase{"--migliaia", "€ 1.234,5", kMille + " / 50", ""},
         AmountCase{"--migliaia", "1.234,56 €", kMille + " / 56", ""},
@@ -117,10 +120,37 @@ TEST(Tool, OptionsAndUsageErrors) {
     EXPECT_NE(help.str().find("\n  --migliaia  il punto separa le migliaia"), std::string::npos);
     EXPECT_EQ(zifrano::cli::runTool(std::vector{"--version"}, in, version, err), 0);
     EXPECT_EQ(version.str(), "zifrano-lettere 1.00\n");
-    EXPECT_EQ(zifrano::cli::runTool(std::vector{"12", "-5"}, in, version, err), 2);
-    EXPECT_EQ(err.str(), "zifrano-lettere: opzione non riconosciuta: '-5' (per un importo negativo "
-                         "usare '--' prima)\nUsare 'zifrano-lettere --help' per le istruzioni.\n");
 }
+
+// A command line that cannot be carried out: status 2, the reason and where help is.
+struct UsageCase {
+    std::vector<const char*> arguments;
+    std::string reason;
+};
+
+class ToolUsage : public testing::TestWithParam<UsageCase> {};
+
+TEST_P(ToolUsage, IsRefusedWithStatusTwoAndTheReason) {
+    std::istringstream in;
+    std::ostringstream out, err;
+    EXPECT_EQ(zifrano::cli::runTool(GetParam().arguments, in, out, err), 2) << GetParam().reason;
+    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(err.str(), "zifrano-lettere: " + GetParam().reason +
+                             "\nUsare 'zifrano-lettere --help' per le istruzioni.\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ToolUsage,
+    testing::Values(
+        UsageCase{{"12", "-5"},
+                  "opzione non riconosciuta: '-5' (per un importo negativo usare '--' prima)"},
+        UsageCase{{"--bogus"}, "opzione non riconosciuta: '--bogus'"},
+        UsageCase{{"--csv=1"},
+                  "opzione non riconosciuta: '--csv=1' (il valore va dopo uno spazio)"},
+        UsageCase{{"1", "--csv"}, "manca il valore di --csv"},
+        UsageCase{{"--separatore", ","}, "--separatore vale solo con --csv"},
+        UsageCase{{"--csv", "1", "a.csv", "b.csv"}, "con --csv si legge al più un file"},
+        UsageCase{{"--csv", "1", "--csv", "2"}, "--csv indicato più di una volta"}));
 
 // Help and version that cannot be written are a failure, and say so.
 TEST(Tool, HelpToAFailedOutput) {
