@@ -307,11 +307,9 @@ std::size_t printableSequence(std::string_view text, char32_t& point) {
 } // namespace
 
 bool AmountText::endsWithLeadingZero() const {
-    if (!m_text.ends_with('0')) {
-        return false;
-    }
-    return m_text.size() == 1 ||
-           std::string_view("+-(").find(m_text[m_text.size() - 2]) != std::string_view::npos;
+    // A zero with nothing before it, or only a sign or an opening bracket.
+    return m_text == "0" || m_text.ends_with("+0") || m_text.ends_with("-0") ||
+           m_text.ends_with("(0");
 }
 
 void AmountText::append(std::string_view piece) {

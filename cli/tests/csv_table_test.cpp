@@ -184,13 +184,13 @@ TEST(CsvTable, EveryRowComesOutWithItsBytesAndItsWordings) {
         expected += fields + "7;sette / 00;sette" + lineEnd;
     }
     // And a refused amount, shown whole though it comes in pieces.
-    input += "a;b;seicento\n";
-    expected += "a;b;seicento;;\n";
+    input += "a;b;\"seicento\"cinquanta\n";
+    expected += "a;b;\"seicento\"cinquanta;;\n";
     TrickleBuffer trickle(input);
     std::istream in(&trickle);
     std::ostringstream out, err;
     EXPECT_EQ(zifrano::cli::runTool(std::vector{"--csv", "3"}, in, out, err), 1);
-    EXPECT_EQ(err.str(), "zifrano-lettere: riga 302: non è un importo: 'seicento'\n");
+    EXPECT_EQ(err.str(), "zifrano-lettere: riga 302: non è un importo: '\"seicento\"cinquanta'\n");
     EXPECT_EQ(out.str(), expected);
 }
 
