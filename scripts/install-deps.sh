@@ -10,7 +10,7 @@ packages=(
     fonts-dejavu-core fonts-dejavu-extra       # the window's fonts, DejaVu Sans (Condensed)
     libgtest-dev libbenchmark-dev              # tests and benchmarks
     xvfb xauth xdotool xclip x11-utils scrot   # driving the real window on a virtual display
-    openbox                                    # ... and under a window manager
+    openbox icewm                              # ... and under window managers
     clang-format                               # the formatting check
     hunspell hunspell-it                       # the spelling check of the window's texts
     clang libclang-rt-14-dev                   # fuzzing: libFuzzer and the sanitizers
