@@ -13,6 +13,8 @@ class SilentPlatform final : public zifrano::ui::Platform {
 public:
     void clearClipboard() override {}
     void setClipboardText(const QString&) override {}
+    QString clipboardText() override { return {}; }
+    QString selectionText() override { return {}; }
     void showMessage(const QString&) override {}
     void beep() override {}
     void launch(const QString&) override {}

@@ -16,7 +16,11 @@ bool isLineEnd(char c) {
 
 CsvReader::CsvReader(char separator, CsvSink& sink)
     : m_separator(separator)
-    , m_sink(sink) {}
+    , m_sink(sink) {
+    for (const char c : {separator, '\n', '\r'}) {
+        m_endsField[static_cast<unsigned char>(c)] = true;
+    }
+}
 
 void CsvReader::read(std::string_view piece) {
     if (m_stopped) {
@@ -43,8 +47,14 @@ void CsvReader::keepShown(std::string_view bytes) {
     m_shown.append(bytes.substr(0, kShownBytes - std::min(m_shown.size(), kShownBytes)));
 }
 
-void CsvReader::endField() {
-    m_sink.fieldEnd(FieldView{m_shown, m_quotesKept});
+void CsvReader::endField(std::string_view rest) {
+    // A field read in one piece is shown from the piece itself, without a copy.
+    std::string_view shown = rest.substr(0, kShownBytes);
+    if (!m_shown.empty()) {
+        keepShown(rest);
+        shown = m_shown;
+    }
+    m_sink.fieldEnd(FieldView{shown, m_quotesKept});
     m_shown.clear();
     m_quotesKept = m_quotedBreak = false;
 }
@@ -94,9 +104,9 @@ std::size_t CsvReader::step(std::string_view piece, std::size_t at, std::size_t&
         }
         return at;
     case State::Unquoted: {
-        const auto special = [this](char c) { return c == m_separator || isLineEnd(c); };
         const auto end =
-            std::find_if(piece.begin() + static_cast<std::ptrdiff_t>(at), piece.end(), special);
+            std::find_if(piece.begin() + static_cast<std::ptrdiff_t>(at), piece.end(),
+                         [this](char c) { return m_endsField[static_cast<unsigned char>(c)]; });
         const auto size = static_cast<std::size_t>(end - piece.begin()) - at;
         const std::string_view text = piece.substr(at, size);
         m_inDoubt = m_inDoubt || (m_textAfterQuote && text.find('"') != std::string_view::npos);
@@ -105,9 +115,8 @@ std::size_t CsvReader::step(std::string_view piece, std::size_t at, std::size_t&
         if (end == piece.end()) {
             return at;
         }
-        keepShown(piece.substr(m_fieldStart, at - m_fieldStart));
+        endField(piece.substr(m_fieldStart, at - m_fieldStart));
         m_fieldStart = at + 1;
-        endField();
         m_state = State::FieldStart;
         if (*end == m_separator) {
             return at + 1;
@@ -150,7 +159,7 @@ bool CsvReader::finish() {
         return false;
     }
     if (m_rowStarted) {
-        endField();
+        endField({});
         endRow(m_lineEnd);
     }
     return true;

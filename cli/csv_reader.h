@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -60,7 +61,8 @@ private:
     // where reading goes on.
     std::size_t step(std::string_view piece, std::size_t at, std::size_t& rawStart);
     void keepShown(std::string_view bytes);
-    void endField();
+    /// Ends the current field, whose last bytes are `rest`.
+    void endField(std::string_view rest);
     void endRow(std::string_view lineEnd);
 
     char m_separator;
@@ -73,11 +75,12 @@ private:
     bool m_textAfterQuote = false; // in this row
     bool m_inDoubt = false;        // in this row
     bool m_afterCarriageReturn = false;
-    bool m_stopped = false;       // the sink wants no more
-    std::size_t m_fieldStart = 0; // where the current field began in the piece being read
-    std::string m_shown;          // the current field's first bytes
-    bool m_quotesKept = false;    // the current field's
-    bool m_quotedBreak = false;   // a separator or line break inside the current field's quotes
+    bool m_stopped = false;              // the sink wants no more
+    std::size_t m_fieldStart = 0;        // where the current field began in the piece being read
+    std::string m_shown;                 // the first bytes of a field begun in an earlier piece
+    std::array<bool, 256> m_endsField{}; // the separator and the line ends
+    bool m_quotesKept = false;           // the current field's
+    bool m_quotedBreak = false; // a separator or line break inside the current field's quotes
 };
 
 } // namespace zifrano::cli

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 
 #include <QEvent>
 
@@ -83,8 +84,8 @@ ShrinkingLabel* createWordingLabel(QWidget* client, const char* name, const char
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
     label->setLineWidth(1);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    // No selection in the label: the keys would go to the field and copy its digits instead.
-    // The copy buttons are how a wording is copied.
+    // No selection in the label: the copy buttons and Ctrl+C copy a wording whole, and out of
+    // range refuse to copy "Importo fuori limite".
     label->setAccessibleNamePrefix(namePrefix);
     label->showText(QString::fromUtf8(caption));
     return label;
@@ -193,8 +194,6 @@ void Form1::createField(QWidget* client) {
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(fromTwips(72, 270, 1308, 336));
     Text1->setAccessibleName(QStringLiteral("Importo"));
-    Text1->setAccessibleDescription(
-        QStringLiteral("L'importo da scrivere in lettere, per esempio 123,45"));
 }
 
 void Form1::createLabels(QWidget* client) {
@@ -217,6 +216,7 @@ void Form1::createLabels(QWidget* client) {
     Label1->setAutoFillBackground(true);
     Label1->setAccessibleDescription(QStringLiteral(
         "L'importo in lettere con i centesimi in cifre, come si scrive sugli assegni in euro"));
+    announceWording();
 }
 
 void Form1::applyColours() {
@@ -250,6 +250,9 @@ void Form1::connectHandlers() {
     connect(MenuEsci, &QAction::triggered, this, &Form1::MenuEsci_Click);
     connect(MenuMail, &QAction::triggered, this, &Form1::MenuMail_Click);
     connect(MenuPHP, &QAction::triggered, this, &Form1::MenuPHP_Click);
+    // Ctrl+C copies the euro wording wherever the focus is, as the copy button's hint says.
+    auto* copy = new QShortcut(QKeySequence::Copy, this);
+    connect(copy, &QShortcut::activated, this, &Form1::Command1_Click);
     // Keys and clicks that Qt's widgets have no signal for.
     Text1->installEventFilter(this);
     centralWidget()->installEventFilter(this);

@@ -69,8 +69,14 @@ private:
     bool filterText1(QEvent* event);
     /// A middle click's paste of the X primary selection into Text1.
     void pasteSelection();
-    /// Whether the number in Text1 is above the largest amount the window words.
-    bool aboveLimit() const;
+    /// Whether the number in `text` is above the largest amount the window words.
+    static bool aboveLimit(const QString& text);
+    /// The text Text1 would hold once `inserted` replaced its selection or went in at the caret.
+    QString textAfterInsert(const QString& inserted) const;
+    /// The limit test of what a key or paste would insert: true, with a beep, when it is refused.
+    bool refusesInsert(const QString& inserted);
+    /// Tells a screen reader, through Text1, the euro wording now shown.
+    void announceWording();
 
     void selectWholeText();
     void moveToScaleOrigin();
@@ -79,23 +85,23 @@ private:
     Platform& m_platform;
 
     // Controls and menu entries, under the names their events are handled by.
-    QLabel* Picture3 = nullptr;
-    QPushButton* Command4 = nullptr;
-    QLabel* Picture1 = nullptr;
-    QPushButton* Command3 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QPushButton* Command1 = nullptr;
-    QLineEdit* Text1 = nullptr;
-    QLabel* Label5 = nullptr;
-    QLabel* Label4 = nullptr;
-    ShrinkingLabel* Label3 = nullptr;
-    QLabel* Label2 = nullptr;
-    ShrinkingLabel* Label1 = nullptr;
+    QLabel* Picture3 = nullptr;       // the pointer image, never shown
+    QPushButton* Command4 = nullptr;  // "Copia": the whole-amount wording to the clipboard
+    QLabel* Picture1 = nullptr;       // the author's logo, a link to the web page
+    QPushButton* Command3 = nullptr;  // "Informazioni": the about box
+    QPushButton* Command2 = nullptr;  // "Fine": ends the program
+    QPushButton* Command1 = nullptr;  // "Copia nella clipboard in €": the euro wording
+    QLineEdit* Text1 = nullptr;       // the amount field
+    QLabel* Label5 = nullptr;         // "L.", before the whole-amount wording
+    QLabel* Label4 = nullptr;         // "€", before the euro wording
+    ShrinkingLabel* Label3 = nullptr; // the whole-amount wording
+    QLabel* Label2 = nullptr;         // the instruction line
+    ShrinkingLabel* Label1 = nullptr; // the euro wording
 
-    QAction* MenuEsci = nullptr;
-    QAction* MenuMail = nullptr;
-    QAction* MenuPHP = nullptr;
-    QAction* MenuInfo = nullptr;
+    QAction* MenuEsci = nullptr; // File > Esci
+    QAction* MenuMail = nullptr; // ? > Scrivi all'autore
+    QAction* MenuPHP = nullptr;  // ? > Visita la pagina dell'autore
+    QAction* MenuInfo = nullptr; // ? > Info su ZIFRANO
 
     // Whether each copy button has shown its one-time notice in this run.
     bool AvvisatoEuro = false;

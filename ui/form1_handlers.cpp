@@ -7,8 +7,6 @@
 #include "zifrano/number_reader.h"
 #include "zifrano/wordings.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -116,7 +114,7 @@ bool Form1::filterText1(QEvent* event) {
         }
         return true;
     }
-    if (mouse->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+    if (mouse->button() == Qt::MiddleButton) {
         // The field's own middle click moves the caret first and inserts there; here the pasted
         // text replaces the selection, as a typed key or Ctrl+V would.
         if (isClick(Text1, mouse, Qt::MiddleButton)) {
@@ -128,15 +126,32 @@ bool Form1::filterText1(QEvent* event) {
 }
 
 void Form1::pasteSelection() {
-    if (aboveLimit()) {
-        m_platform.beep();
-        return;
+    const QString selection = m_platform.selectionText();
+    if (!selection.isEmpty() && !refusesInsert(selection)) {
+        Text1->insert(selection);
     }
-    Text1->insert(QGuiApplication::clipboard()->text(QClipboard::Selection));
 }
 
-bool Form1::aboveLimit() const {
-    return readLeadingNumber(Text1->text().toStdString()).number.toDouble() > kUpperLimit;
+bool Form1::aboveLimit(const QString& text) {
+    return readLeadingNumber(text.toStdString()).number.toDouble() > kUpperLimit;
+}
+
+QString Form1::textAfterInsert(const QString& inserted) const {
+    QString text = Text1->text();
+    if (Text1->hasSelectedText()) {
+        return text.replace(Text1->selectionStart(), Text1->selectedText().size(), inserted);
+    }
+    return text.insert(Text1->cursorPosition(), inserted);
+}
+
+bool Form1::refusesInsert(const QString& inserted) {
+    // While the value is above the limit, nothing may be typed or pasted in that leaves it above:
+    // what brings it back (a digit over a selection, a paste over the whole text) goes through.
+    if (!aboveLimit(Text1->text()) || !aboveLimit(textAfterInsert(inserted))) {
+        return false;
+    }
+    m_platform.beep();
+    return true;
 }
 
 void Form1::changeEvent(QEvent* event) {
@@ -157,16 +172,27 @@ void Form1::Text1_Change() {
     m_fuoriLimite = !wordings;
     Label1->showText(fromStd(wordings ? wordings->euro : kFuoriLimite));
     Label3->showText(fromStd(wordings ? wordings->lire : kFuoriLimite));
+    announceWording();
+}
+
+void Form1::announceWording() {
+    // The labels never have the focus: the field's description carries the euro wording, and a
+    // screen reader speaks a change of the focused object's description.
+    Text1->setAccessibleDescription(Label1->text());
 }
 
 bool Form1::Text1_KeyDown(const QKeyEvent& key) {
-    // While the value is above the limit, nothing more may be typed in; keys that delete, move
-    // or select still work, so that the value can be brought back by keyboard.
-    if (aboveLimit() && insertsText(key)) {
-        m_platform.beep();
-        return true;
+    // Keys that delete, move or select always work; what would type or paste text is looked at
+    // as the text it would make.
+    if (!insertsText(key)) {
+        return false;
     }
-    return false;
+    if (key.matches(QKeySequence::Paste)) {
+        return refusesInsert(m_platform.clipboardText());
+    }
+    QChar typed = key.text().front();
+    Text1_KeyPress(typed);
+    return refusesInsert(QString(typed));
 }
 
 void Form1::Text1_KeyPress(QChar& keyAscii) {
@@ -177,6 +203,12 @@ void Form1::Text1_KeyPress(QChar& keyAscii) {
 }
 
 bool Form1::handleText1Key(const QKeyEvent& key) {
+    // Ctrl+C copies the euro wording here too, as the copy button's hint promises; the context
+    // menu still copies the selected digits.
+    if (key.matches(QKeySequence::Copy)) {
+        Command1_Click();
+        return true;
+    }
     if (Text1_KeyDown(key)) {
         return true;
     }

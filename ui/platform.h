@@ -13,6 +13,11 @@ public:
     virtual void clearClipboard() = 0;
     /// Puts `text` on the clipboard as plain text.
     virtual void setClipboardText(const QString& text) = 0;
+    /// The clipboard's plain text, what Ctrl+V would paste.
+    virtual QString clipboardText() = 0;
+    /// The X primary selection's plain text, what a middle click pastes; empty where there is
+    /// none.
+    virtual QString selectionText() = 0;
     /// Shows `prompt` with one OK button and no icon, titled with the application's title;
     /// returns once the user has closed it.
     virtual void showMessage(const QString& prompt) = 0;

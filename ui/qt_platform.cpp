@@ -97,6 +97,14 @@ void QtPlatform::setClipboardText(const QString& text) {
     QGuiApplication::clipboard()->setText(text);
 }
 
+QString QtPlatform::clipboardText() {
+    return QGuiApplication::clipboard()->text();
+}
+
+QString QtPlatform::selectionText() {
+    return QGuiApplication::clipboard()->text(QClipboard::Selection);
+}
+
 void QtPlatform::showMessage(const QString& prompt) {
     PlacedMessageBox box(prompt, m_owner);
     box.setWindowModality(Qt::ApplicationModal);

@@ -20,6 +20,8 @@ public:
 
     void clearClipboard() override;
     void setClipboardText(const QString& text) override;
+    QString clipboardText() override;
+    QString selectionText() override;
     void showMessage(const QString& prompt) override;
     void beep() override;
     void launch(const QString& commandLine) override;

@@ -50,12 +50,15 @@ void ShrinkingLabel::fitFont() {
     m_fitting = true;
     setFont(QFont()); // back to the font the label inherits
     QFont font = this->font();
-    double size = font.pointSizeF();
+    const double usual = font.pointSizeF();
+    double size = usual;
     while (size > kSmallestPointSize && !fits(font)) {
         size = std::max(kSmallestPointSize, size - kStep);
         font.setPointSizeF(size);
     }
     setFont(font);
+    // A shrunk text can be read whole, at the usual size, in its hint.
+    setToolTip(size < usual ? text() : QString());
     m_fitting = false;
 }
 

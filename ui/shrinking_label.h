@@ -5,7 +5,8 @@
 namespace zifrano::ui {
 
 /// A one-line label that keeps a long text whole: when the text is wider than the room the
-/// label gives it, the font shrinks in small steps until it fits, down to kSmallestPointSize.
+/// label gives it, the font shrinks in small steps until it fits, down to kSmallestPointSize,
+/// and the text is its hint too.
 class ShrinkingLabel : public QLabel {
     Q_OBJECT
 

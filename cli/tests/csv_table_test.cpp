@@ -33,6 +33,7 @@ TEST_P(CsvTable, AddsTheWordingsToEachRow) {
 
 const std::string kTitles = ";Importo in lettere;Importo intero in lettere";
 const std::string kRow = "zifrano-lettere: riga ", kBom = "\xef\xbb\xbf";
+const std::string kSeeHelp = "Usare 'zifrano-lettere --help' per le istruzioni.\n";
 const std::string kQuotesInDoubt =
     "virgolette ambigue: i fogli di calcolo dividono la riga in campi in modi diversi\n";
 const std::string kNotInHeader = "zifrano-lettere: la colonna 'Totale' non è nell'intestazione";
@@ -112,6 +113,16 @@ INSTANTIATE_TEST_SUITE_P(
         CsvCase{"--csv 0", "A;B\xc2\xa0\n", "",
                 "zifrano-lettere: la colonna '0' non è nell'intestazione; titoli letti: 'A', "
                 "'B\\u00A0'\n",
+                2},
+        // A separator CSV gives another meaning, or that is not one byte, is a usage error.
+        CsvCase{"--csv 1 --separatore \"", "", "",
+                "zifrano-lettere: il separatore non può essere le virgolette né un a capo\n" +
+                    kSeeHelp,
+                2},
+        CsvCase{"--csv 1 --separatore €", "", "",
+                "zifrano-lettere: il separatore è un solo carattere ASCII, come ; o , (\\t per il "
+                "tabulatore): '€'\n" +
+                    kSeeHelp,
                 2},
         CsvCase{"--csv 1 /nonexistent/a.csv", "", "",
                 "zifrano-lettere: il file '/nonexistent/a.csv' non esiste\n", 1},

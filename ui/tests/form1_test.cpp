@@ -42,6 +42,7 @@ struct TypingCase {
     const char* name;
     QString start, keys, text, euro, lire;
     int beeps;
+    QString paste = QStringLiteral("12,50"); // on the clipboard
 };
 
 const QString kNines = "novecentonovantanove";
@@ -52,6 +53,9 @@ const char* const kOut = "Importo fuori limite";
 const TypingCase kTyping[] = {
     {"typed comma is a full stop", "", "12,5", "12.5", "dodici / 50", "dodici", 0},
     {"pasted comma stays a comma", "", kPaste, "12,50", "dodici / 00", "dodici", 0},
+    {"pasted no-break spaces are blanks", "", kPaste, "1\u00a0234\u202f567.5",
+     "unmilioneduecentotrentaquattromilacinquecentosessantasette / 50",
+     "unmilioneduecentotrentaquattromilacinquecentosessantasette", 0, "1\u00a0234\u202f567.5"},
     {"all deleted", "123", kSelectAll + kDelete, "", "Zero / 00", "Zero", 0},
     // The limit: above twelve nines, keys that would add text are refused with a beep.
     {"at the limit a digit goes in", "999999999999", "9", "9999999999999", kThirteenNines + " / 00",
@@ -62,6 +66,13 @@ const TypingCase kTyping[] = {
      "millemiliardi", 1},
     {"above it Backspace works", "1000000000000", "\b", "100000000000", "centomiliardi / 00",
      "centomiliardi", 0},
+    // What brings the value back to the limit goes in.
+    {"above it a digit over all goes in", "9999999999999", kSelectAll + "5", "5", "cinque / 00",
+     "cinque", 0},
+    {"above it a paste over all goes in", "9999999999999", kSelectAll + kPaste, "12,50",
+     "dodici / 00", "dodici", 0},
+    {"above it a paste that stays above beeps", "9999999999999", kSelectAll + kPaste,
+     "9999999999999", kThirteenNines + " / 00", kThirteenNines, 1, "1e13"},
     {"too large for a double is above it", "1e400", "1", "1e400", kOut, kOut, 1},
     {"a huge negative is not", "-1e400", "1", "-1e4001", kOut, kOut, 0},
 };
@@ -163,11 +174,14 @@ private Q_SLOTS:
     void typing() {
         QFETCH(int, row);
         const TypingCase& c = kTyping[row];
-        QGuiApplication::clipboard()->setText(QStringLiteral("12,50"));
+        QGuiApplication::clipboard()->setText(c.paste);
+        m_platform->clipboard = c.paste;
         startWith(c.start);
         type(field(), c.keys);
         QCOMPARE(field()->text(), c.text);
         QCOMPARE(control<QLabel>("Label1")->text(), c.euro);
+        // What a screen reader with the focus in the field is told.
+        QCOMPARE(field()->accessibleDescription(), c.euro);
         QCOMPARE(control<QLabel>("Label3")->text(), c.lire);
         QCOMPARE(accessibleName("Label1"), "Importo in lettere in euro: " + c.euro);
         QCOMPARE(accessibleName("Label3"), "Importo intero in lettere: " + c.lire);
@@ -233,6 +247,42 @@ private Q_SLOTS:
         // Back in the field, ready for the next amount.
         QCOMPARE(QApplication::focusWidget(), field());
         QCOMPARE(field()->selectedText(), QStringLiteral("7"));
+    }
+
+    // Ctrl+C, as the euro button's hint says, and Ctrl+Insert copy the euro wording wherever the
+    // focus is, the field included with its digits selected.
+    void copyKeysCopyTheEuroWording_data() {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("key");
+        for (const char* focus : {"Text1", "Command1", "Command2", "Command3", "Command4"}) {
+            QTest::addRow("Ctrl+C in %s", focus) << focus << int(Qt::Key_C);
+            QTest::addRow("Ctrl+Insert in %s", focus) << focus << int(Qt::Key_Insert);
+        }
+    }
+    void copyKeysCopyTheEuroWording() {
+        QFETCH(QString, focus);
+        QFETCH(int, key);
+        startWith(QStringLiteral("250"));
+        field()->selectAll();
+        control(qPrintable(focus))->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::ControlModifier);
+        const QString wording = QStringLiteral("duecentocinquanta / 00");
+        QCOMPARE(m_platform->calls,
+                 QStringList({"clearClipboard", "setClipboardText: " + wording,
+                              "showMessage: " + zifrano::ui::copyNotice(wording)}));
+    }
+
+    // A middle click pastes the X primary selection over the field's selection, under the limit.
+    void middleClickPastesTheSelection() {
+        m_platform->selection = QStringLiteral("1e13");
+        startWith(QStringLiteral("9999999999999"));
+        QTest::mouseClick(field(), Qt::MiddleButton);
+        QCOMPARE(field()->text(), QStringLiteral("9999999999999"));
+        QCOMPARE(m_platform->calls, QStringList{"beep"});
+        m_platform->selection = QStringLiteral("42");
+        QTest::mouseClick(field(), Qt::LeftButton);
+        QTest::mouseClick(field(), Qt::MiddleButton);
+        QCOMPARE(field()->text(), QStringLiteral("42"));
     }
 
     // Light text on dark backgrounds, set before the window or while it
@@ -357,8 +407,11 @@ private Q_SLOTS:
                          qPrintable(label->text()));
             }
         }
+        // Shrunk, a wording is its label's hint too; at the usual size, nothing is.
+        QCOMPARE(control("Label1")->toolTip(), control<QLabel>("Label1")->text());
         startWith(QStringLiteral("1"));
         QCOMPARE(control("Label1")->font().pointSizeF(), usual); // a short wording is not shrunk
+        QCOMPARE(control("Label1")->toolTip(), QString());
     }
     void messageBoxBreaksALongNotice() {
         // The box is modal: look at it and close it from inside its own event loop. The notice of

@@ -11,12 +11,16 @@ class RecordingPlatform final : public ui::Platform {
 public:
     void clearClipboard() override { calls << QStringLiteral("clearClipboard"); }
     void setClipboardText(const QString& text) override { record("setClipboardText", text); }
+    QString clipboardText() override { return clipboard; }
+    QString selectionText() override { return selection; }
     void showMessage(const QString& prompt) override { record("showMessage", prompt); }
     void beep() override { calls << QStringLiteral("beep"); }
     void launch(const QString& commandLine) override { record("launch", commandLine); }
     void endProgram() override { calls << QStringLiteral("endProgram"); }
 
     QStringList calls;
+    // What a paste finds.
+    QString clipboard, selection;
 
 private:
     void record(const char* what, const QString& text) {

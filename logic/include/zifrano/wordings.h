@@ -8,7 +8,7 @@
 
 namespace zifrano {
 
-/// What the window and the tool show in place of a wording when the amount cannot be worded.
+/// What the window shows in place of a wording when the amount cannot be worded.
 inline constexpr std::string_view kFuoriLimite = "Importo fuori limite";
 
 /// Both wordings of one amount.
