@@ -11,6 +11,8 @@ packages=(
     libgtest-dev libbenchmark-dev              # tests and benchmarks
     xvfb xauth xdotool xclip x11-utils scrot   # driving the real window on a virtual display
     openbox icewm                              # ... and under window managers
+    dbus-daemon at-spi2-core                   # ... on an accessibility bus (AT-SPI),
+    gir1.2-atspi-2.0 python3-gi                #   read by a Python check
     clang-format                               # the formatting check
     hunspell hunspell-it                       # the spelling check of the window's texts
     clang libclang-rt-14-dev                   # fuzzing: libFuzzer and the sanitizers

@@ -118,9 +118,9 @@ expect_corner() {
     fail "the window's frame stands at '$corner' $1, not at the available area's corner $ax $ay"
 }
 
-# Waits up to two seconds for the notice or the about box to close.
+# Waits up to five seconds for the notice or the about box to close.
 expect_box_closed() {
-    for _ in $(seq 40); do notice_shown || return 0; sleep 0.05; done
+    for _ in $(seq 100); do notice_shown || return 0; sleep 0.05; done
     fail "the $1 did not close"
 }
 
