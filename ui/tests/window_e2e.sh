@@ -191,7 +191,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
+# No reset when the last client leaves: a probe (xprop, xdotool) that leaves just as the window
+# manager or the program connects would take that connection down with the reset.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$display_file" 2>/dev/null &
 xvfb=$!
 for _ in $(seq 100); do [[ -s "$display_file" ]] && break; sleep 0.05; done
 [[ -s "$display_file" ]] || fail "Xvfb did not start"
