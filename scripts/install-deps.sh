@@ -12,7 +12,9 @@ packages=("$@")
     fonts-dejavu-core fonts-dejavu-extra       # the window's fonts, DejaVu Sans (Condensed)
     libgtest-dev libbenchmark-dev              # tests and benchmarks
     xvfb xauth xdotool xclip x11-utils scrot   # driving the real window on a virtual display
-    openbox                                    # ... and under a window manager
+    openbox icewm                              # ... and under window managers
+    dbus-daemon at-spi2-core                   # ... on an accessibility bus (AT-SPI),
+    gir1.2-atspi-2.0 python3-gi                #   read by a Python check
     clang-format                               # the formatting check
     hunspell hunspell-it                       # the spelling check of the window's texts
     clang libclang-rt-14-dev                   # fuzzing: libFuzzer and the sanitizers

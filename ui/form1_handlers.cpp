@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QWindow>
 
 namespace zifrano::ui {
@@ -243,15 +244,18 @@ void Form1::selectWholeText() {
 
 void Form1::moveToScaleOrigin() {
     // The client area's own coordinates start at 0, 0: the window, frame and all, goes to the
-    // screen's corner. The frame's size is asked for afresh: a window manager may have framed the
-    // window after Qt last looked, and a position counting the frame would then be taken wrong.
+    // corner of the screen's available area, below or beside the panels a window manager reports
+    // (the screen's corner where it reports none). The frame's size is asked for afresh: a window
+    // manager may have framed the window after Qt last looked, and a position counting the frame
+    // would then be taken wrong.
+    const QPoint corner = screen()->availableGeometry().topLeft();
     QWindow* window = windowHandle();
     if (!window) {
-        move(0, 0);
+        move(corner);
         return;
     }
     const QMargins frame = window->frameMargins();
-    window->setPosition(frame.left(), frame.top());
+    window->setPosition(corner + QPoint(frame.left(), frame.top()));
 }
 
 void Form1::Command1_Click() {

@@ -1,17 +1,31 @@
 #!/usr/bin/env bash
 # Drives the real window on a virtual X display: starts it, finds it by its title, checks its
-# client size and that its frame stands at the screen's corner, saves a screenshot, then types
-# amounts and copies their wordings by access key, pastes the primary selection with the middle
-# button, leaves a menu with Escape, pastes through the field's Italian context menu, checks the
-# corner again after "Informazioni" and ends the program with Return on "Fine".
-#   window_e2e.sh BIN_DIR OUTPUT_DIR [openbox]
-# With "openbox" the same run happens under that window manager, and no screenshot is taken.
+# client size and that its frame stands at the corner of the screen's available area, saves a
+# screenshot, then types amounts and copies their wordings by access key and by the whole-amount
+# button, pastes the primary selection with the middle button, leaves a menu with Escape, pastes
+# through the field's Italian context menu, opens the about box, checks the corner again after
+# "Informazioni" and ends the program with Return on "Fine". Each notice and the about box must
+# stand wholly inside the available area, title bar included.
+#   window_e2e.sh BIN_DIR OUTPUT_DIR [openbox|icewm|atspi]
+# With "openbox" or "icewm" the same run happens under that window manager, and the screen with
+# the long notice open is saved instead of the window; icewm keeps its panel at the top, so that
+# the window's corner is the available area's, below the panel. With "atspi" the window runs on
+# an accessibility bus of its own, 250 is typed, and atspi_check.py checks what a screen reader
+# learns of it; nothing else is done.
 set -euo pipefail
 bin=$1
 out=$2
-wm=${3:-}
+mode=${3:-}
+wm=
+[[ "$mode" == openbox || "$mode" == icewm ]] && wm=$mode
+here=$(cd "$(dirname "$0")" && pwd)
 mkdir -p "$out"
 title='ZIFRANO - Numeri in lettere per Assegni/Fatture'
+
+# The accessibility check needs a session bus, which lives as long as this script.
+if [[ "$mode" == atspi && -z "${ZIFRANO_E2E_OWN_BUS:-}" ]]; then
+    exec env ZIFRANO_E2E_OWN_BUS=1 dbus-run-session -- "$0" "$@"
+fi
 
 fail() {
     echo "FAIL: $*" >&2
@@ -42,14 +56,42 @@ expect_clipboard() {
     fail "clipboard holds '$(clipboard)', expected '$1' $2"
 }
 
-# The top-left corner of the window's frame: its client area less the frame a window manager
-# put around it.
-frame_corner() {
-    local x y extents
-    read -r x y < <(xwininfo -id "$window" | awk '/Absolute upper-left X:/ {x=$4} /Absolute upper-left Y:/ {y=$4} END {print x, y}')
-    extents=$(xprop -id "$window" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.* = //p' | tr -d ' ')
-    IFS=, read -r left _ top _ <<<"${extents:-0,0,0,0}"
-    echo "$((x - left)),$((y - top))"
+# The frame of window $1 as "x y width height": its client area and the frame the window manager
+# says it put around it. Fails while a window manager has not framed the window yet.
+frame_rect() {
+    local x y w h extents left right top bottom
+    read -r x y w h < <(xwininfo -id "$1" | awk '/Absolute upper-left X:/ {x=$4} /Absolute upper-left Y:/ {y=$4} /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}')
+    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.* = //p' | tr -d ' ')
+    [[ -z "$extents" && -n "$wm" ]] && return 1
+    IFS=, read -r left right top bottom <<<"${extents:-0,0,0,0}"
+    echo "$((x - left)) $((y - top)) $((w + left + right)) $((h + top + bottom))"
+}
+
+# The screen's available area as "x y width height": the work area a window manager reports,
+# panels left out, else the whole screen.
+available_area() {
+    local area
+    area=$(xprop -root _NET_WORKAREA 2>/dev/null | sed -n 's/.* = //p' | cut -d, -f1-4 | tr -d ' ' | tr , ' ')
+    [[ -n "$area" ]] || area=$(xwininfo -root | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print 0, 0, w, h}')
+    echo "$area"
+}
+
+# Waits up to two seconds for the frame of window $1, named $2, to stand wholly inside the
+# available area, where its title bar can be reached.
+expect_inside() {
+    local rect= ax ay aw ah x y w h
+    read -r ax ay aw ah < <(available_area)
+    for _ in $(seq 40); do
+        if rect=$(frame_rect "$1"); then
+            read -r x y w h <<<"$rect"
+            if ((x >= ax && y >= ay && x + w <= ax + aw && y + h <= ay + ah)); then
+                echo "$2: frame at $x,$y, $w x $h, inside $ax,$ay $aw x $ah"
+                return 0
+            fi
+        fi
+        sleep 0.05
+    done
+    fail "$2: frame at '${rect:-not framed}', not inside the available area $ax $ay $aw $ah"
 }
 
 # The program's visible windows, its popup menus included.
@@ -64,36 +106,37 @@ open_menu() {
     fail "no menu opened"
 }
 
+# Waits up to two seconds for the window's frame to stand at the available area's corner.
 expect_corner() {
-    local corner
-    for _ in $(seq 40); do corner=$(frame_corner); [[ "$corner" == 0,0 ]] && return 0; sleep 0.05; done
-    fail "the window's frame stands at $corner $1, not at the screen's corner"
+    local corner= ax ay
+    read -r ax ay _ < <(available_area)
+    for _ in $(seq 40); do
+        corner=$(frame_rect "$window" | cut -d' ' -f1,2) || true
+        [[ "$corner" == "$ax $ay" ]] && return 0
+        sleep 0.05
+    done
+    fail "the window's frame stands at '$corner' $1, not at the available area's corner $ax $ay"
 }
 
-work=$(mktemp -d)
-display_file="$work/display"
-cleanup() {
-    [[ -n "${app:-}" ]] && kill "$app" 2>/dev/null || true
-    [[ -n "${selection_owner:-}" ]] && kill "$selection_owner" 2>/dev/null || true
-    [[ -n "${manager:-}" ]] && kill "$manager" 2>/dev/null || true
-    [[ -n "${xvfb:-}" ]] && kill "$xvfb" 2>/dev/null || true
-    rm -rf "$work"
+# Waits up to five seconds for the notice or the about box to close.
+expect_box_closed() {
+    for _ in $(seq 100); do notice_shown || return 0; sleep 0.05; done
+    fail "the $1 did not close"
 }
-trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 100); do [[ -s "$display_file" ]] && break; sleep 0.05; done
-[[ -s "$display_file" ]] || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$display_file")"
-export XDG_RUNTIME_DIR="$work"
-
-if [[ "$wm" == openbox ]]; then
-    openbox --sm-disable >/dev/null 2>&1 &
+# Starts $wm and waits until it frames a new window.
+start_manager() {
+    if [[ "$wm" == openbox ]]; then
+        openbox --sm-disable >/dev/null 2>&1 &
+    else
+        # Its panel at the top: the available area then starts below it.
+        printf 'TaskBarAtTop=1\n' >"$work/icewm-preferences"
+        icewm --config="$work/icewm-preferences" >/dev/null 2>&1 &
+    fi
     manager=$!
     # Ready once it puts a frame around a new window: a probe window, closed again. The probe
-    # waits until openbox names itself on the root window: a window mapped while it is still
-    # taking the screen over may never be framed.
+    # waits until the manager names itself on the root window: a window mapped while it is
+    # still taking the screen over may never be framed.
     for _ in $(seq 300); do
         xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
         sleep 0.1
@@ -106,11 +149,59 @@ if [[ "$wm" == openbox ]]; then
         [[ -n "$id" && "$(xprop -id "$id" _NET_FRAME_EXTENTS 2>/dev/null)" == *=* ]]
     }
     for _ in $(seq 300); do managed && break; sleep 0.1; done
-    kill -0 "$manager" 2>/dev/null || fail "openbox ended"
-    managed || fail "openbox did not frame the probe window within 30 seconds"
+    kill -0 "$manager" 2>/dev/null || fail "$wm ended"
+    managed || fail "$wm did not frame the probe window within 30 seconds"
     kill "$probe"
     wait "$probe" 2>/dev/null || true
-fi
+    if [[ "$wm" == icewm ]]; then
+        # The program reads the available area at start: the panel must be in it by then.
+        for _ in $(seq 100); do
+            read -r _ ay _ < <(available_area)
+            ((ay > 0)) && return 0
+            sleep 0.1
+        done
+        fail "icewm reported no panel at the top of the screen"
+    fi
+}
+
+# A screen reader's view: with the field focused, 250 is typed, and the field must be focused,
+# hold its wording in its accessible description and announce each new one.
+check_screen_reader() {
+    "$here/atspi_check.py" "$app" 250 'duecentocinquanta / 00' >"$work/atspi.out" 2>&1 &
+    checker=$!
+    for _ in $(seq 300); do grep -q '^ready$' "$work/atspi.out" && break; sleep 0.05; done
+    grep -q '^ready$' "$work/atspi.out" || { cat "$work/atspi.out" >&2; fail "the AT-SPI check did not start"; }
+    xdotool type --delay 50 250
+    local status=0
+    wait "$checker" || status=$?
+    checker=
+    grep -v '^ready$' "$work/atspi.out" | sed 's/^/atspi: /'
+    ((status == 0)) || fail "the screen reader's view of the field is not as expected"
+}
+
+work=$(mktemp -d)
+display_file="$work/display"
+cleanup() {
+    [[ -n "${app:-}" ]] && kill "$app" 2>/dev/null || true
+    [[ -n "${checker:-}" ]] && kill "$checker" 2>/dev/null || true
+    [[ -n "${selection_owner:-}" ]] && kill "$selection_owner" 2>/dev/null || true
+    [[ -n "${manager:-}" ]] && kill "$manager" 2>/dev/null || true
+    [[ -n "${xvfb:-}" ]] && kill "$xvfb" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# No reset when the last client leaves: a probe (xprop, xdotool) that leaves just as the window
+# manager or the program connects would take that connection down with the reset.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$display_file" 2>/dev/null &
+xvfb=$!
+for _ in $(seq 100); do [[ -s "$display_file" ]] && break; sleep 0.05; done
+[[ -s "$display_file" ]] || fail "Xvfb did not start"
+export DISPLAY=":$(cat "$display_file")"
+export XDG_RUNTIME_DIR="$work"
+
+[[ -n "$wm" ]] && start_manager
+[[ "$mode" == atspi ]] && export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
 "$bin/zifrano" 2>"$work/app.log" &
 app=$!
@@ -124,14 +215,19 @@ read -r width height < <(xwininfo -id "$window" | awk '/Width:/ {w=$2} /Height:/
 menu_bar=$((height - 107))
 
 # The window asks for the keyboard itself; wait until it has it. Its first activation puts the
-# frame, title bar included, at the screen's corner.
+# frame, title bar included, at the available area's corner.
 for _ in $(seq 100); do
     [[ "$(xdotool getwindowfocus 2>/dev/null)" == "$window" ]] && break
     sleep 0.05
 done
 expect_corner "at start"
 
-if [[ -z "$wm" ]]; then
+if [[ "$mode" == atspi ]]; then
+    check_screen_reader
+    exit 0
+fi
+
+if [[ -z "$mode" ]]; then
     sleep 0.3 # let the first paint land
     scrot --overwrite --autoselect "0,0,$width,$height" "$out/zifrano-window.png" || fail "no screenshot"
     echo "window $width x $height; screenshot $out/zifrano-window.png"
@@ -143,10 +239,10 @@ fi
 # wording and, the first time, shows the notice.
 xdotool type --delay 30 '12,5'
 xdotool key alt+c
-wait_for_window ZIFRANO >/dev/null || fail "no notice after the first copy"
+notice=$(wait_for_window ZIFRANO) || fail "no notice after the first copy"
+expect_inside "$notice" "the notice"
 xdotool key Return
-for _ in $(seq 100); do notice_shown || break; sleep 0.05; done
-notice_shown && fail "the notice did not close"
+expect_box_closed notice
 expect_clipboard 'dodici / 50' "after the first copy"
 
 # The second copy replaces the clipboard without a notice.
@@ -157,6 +253,20 @@ sleep 0.5
 notice_shown && fail "a notice was shown on the second copy"
 kill -0 "$app" || fail "the program ended"
 echo "typed, copied twice: 'dodici / 50', then 'sette / 00' without a notice"
+
+# The whole-amount button's first copy: the largest amount's wording makes the tallest notice.
+# Its button is the fourth stop after the field.
+lire='quattrocentocinquantaquattromiliardiquattrocentocinquantaquattromilioniquattrocentocinquantaquattromilaquattrocentocinquantaquattro'
+xdotool type --delay 30 '454454454454'
+xdotool key Tab Tab Tab Tab Return
+notice=$(wait_for_window ZIFRANO) || fail "no notice after the first whole-amount copy"
+expect_inside "$notice" "the long notice"
+if [[ -n "$wm" ]]; then
+    scrot --overwrite "$out/zifrano-notice-$wm.png" || fail "no screenshot"
+fi
+xdotool key Return
+expect_box_closed "long notice"
+expect_clipboard "$lire" "after the whole-amount copy"
 
 # The primary selection made in another program survives a click into the field (which selects
 # the whole text), and a middle click pastes it in place of that text.
@@ -186,14 +296,21 @@ xdotool key alt+c
 expect_clipboard 'duemilacinquecento / 00' "after pasting through the context menu"
 echo "pasted through the Italian context menu: 'duemilacinquecento / 00'"
 
+# The about box over the window at its corner, where the box's title bar is nearest the top.
+xdotool key alt+i
+about=$(wait_for_window ZIFRANO) || fail "no about box"
+expect_inside "$about" "the about box"
+xdotool key Return
+expect_box_closed "about box"
+
 # "Informazioni" sends the frame back to the corner, also after the user moved the window.
 xdotool windowmove "$window" 200 150
 sleep 0.3
 xdotool key alt+i
-wait_for_window ZIFRANO >/dev/null || fail "no about box"
+wait_for_window ZIFRANO >/dev/null || fail "no about box after the window was moved"
 xdotool key Return
 expect_corner "after Informazioni"
-echo "frame at the screen's corner at start and after Informazioni"
+echo "frame at the available area's corner, $(available_area | cut -d' ' -f1,2), at start and after Informazioni"
 
 # Return on the focused "Fine" ends the program.
 xdotool key Tab Tab Return
