@@ -2,6 +2,7 @@
 
 #include "images.h"
 #include "shrinking_label.h"
+#include "wording_announcer.h"
 
 #include <QAction>
 #include <QLabel>
@@ -216,6 +217,9 @@ void Form1::createLabels(QWidget* client) {
     Label1->setAutoFillBackground(true);
     Label1->setAccessibleDescription(QStringLiteral(
         "L'importo in lettere con i centesimi in cifre, come si scrive sugli assegni in euro"));
+    m_announcer = new WordingAnnouncer(client);
+    m_announcer->setObjectName(QStringLiteral("Annuncio"));
+    m_announcer->setAccessibleName(QStringLiteral("Importo in lettere in euro"));
     announceWording();
 }
 

@@ -14,6 +14,7 @@ namespace zifrano::ui {
 
 class Platform;
 class ShrinkingLabel;
+class WordingAnnouncer;
 
 /// The program's one window: the amount field, its two wordings, the commands and the menus.
 class Form1 : public QMainWindow {
@@ -75,7 +76,7 @@ private:
     QString textAfterInsert(const QString& inserted) const;
     /// The limit test of what a key or paste would insert: true, with a beep, when it is refused.
     bool refusesInsert(const QString& inserted);
-    /// Tells a screen reader, through Text1, the euro wording now shown.
+    /// Tells a screen reader the euro wording now shown, while the focus stays in Text1.
     void announceWording();
 
     void selectWholeText();
@@ -97,6 +98,9 @@ private:
     ShrinkingLabel* Label3 = nullptr; // the whole-amount wording
     QLabel* Label2 = nullptr;         // the instruction line
     ShrinkingLabel* Label1 = nullptr; // the euro wording
+
+    // Unseen: what a screen reader speaks of each new euro wording.
+    WordingAnnouncer* m_announcer = nullptr;
 
     QAction* MenuEsci = nullptr; // File > Esci
     QAction* MenuMail = nullptr; // ? > Scrivi all'autore

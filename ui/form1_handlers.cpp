@@ -1,4 +1,5 @@
 #include "form1.h"
+#include "wording_announcer.h"
 
 #include "messages.h"
 #include "platform.h"
@@ -99,6 +100,11 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool Form1::filterText1(QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        // Before a screen reader learns of the focus, so that it reads the wording of now.
+        Text1->setAccessibleDescription(Label1->text());
+        return false;
+    }
     if (event->type() == QEvent::KeyPress) {
         return handleText1Key(*static_cast<QKeyEvent*>(event));
     }
@@ -176,9 +182,13 @@ void Form1::Text1_Change() {
 }
 
 void Form1::announceWording() {
-    // The labels never have the focus: the field's description carries the euro wording, and a
-    // screen reader speaks a change of the focused object's description.
-    Text1->setAccessibleDescription(Label1->text());
+    m_announcer->announce(Label1->text());
+    // The field's description tells the wording when the field gains the focus. While it has
+    // the focus the description stays put: a change of it reaches a screen reader as the object
+    // instead of the text, which it cannot speak; the announcer speaks the wording instead.
+    if (!Text1->hasFocus()) {
+        Text1->setAccessibleDescription(Label1->text());
+    }
 }
 
 bool Form1::Text1_KeyDown(const QKeyEvent& key) {

@@ -4,9 +4,11 @@
     atspi_check.py PID TEXT WORDING
 
 Listens on the accessibility bus, prints "ready", then waits up to ten seconds (while the caller
-types) until the focused object of program PID is the amount field holding TEXT, with WORDING in
-its accessible description and a change of that description announced for it. Exits 0 once it
-is, else prints what it saw and exits 1.
+types) until the focused object of program PID is the amount field holding TEXT and a
+notification named WORDING, in a status bar, has been announced as showing, which a screen reader
+speaks while the focus stays in the field. The field's description must not change meanwhile: the
+toolkit sends that change with the object in place of the text, which a screen reader cannot
+speak. Exits 0 once all is so, else prints what it saw and exits 1.
 """
 
 import sys
@@ -17,6 +19,7 @@ gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi, GLib  # noqa: E402
 
 DESCRIPTION_EVENT = "object:property-change:accessible-description"
+SHOWING_EVENT = "object:state-changed:showing"
 
 
 def application(pid):
@@ -52,10 +55,31 @@ def main():
     if not app:
         sys.exit(f"FAIL: no application with process id {pid} on the AT-SPI bus")
 
-    seen = []  # (event type, source); text changes too, to show what was announced instead
-    listener = Atspi.EventListener.new(lambda event: seen.append((event.type, event.source)))
-    for kind in (DESCRIPTION_EVENT, "object:text-changed:insert"):
+    # (event type, detail1, role, name, parent's role) as they were when the event came
+    seen = []
+
+    def record(event):
+        source = event.source
+        parent = source.get_parent()
+        parent_role = parent.get_role() if parent else None
+        seen.append((event.type, event.detail1, source.get_role(), source.get_name(), parent_role))
+
+    listener = Atspi.EventListener.new(record)
+    for kind in (DESCRIPTION_EVENT, SHOWING_EVENT, "object:text-changed:insert"):
         listener.register(kind)
+
+    def announced():
+        return any(
+            kind == SHOWING_EVENT
+            and shown == 1
+            and role == Atspi.Role.NOTIFICATION
+            and name == wording
+            and parent_role == Atspi.Role.STATUS_BAR
+            for kind, shown, role, name, parent_role in seen
+        )
+
+    def description_changed():
+        return any(kind == DESCRIPTION_EVENT and role == Atspi.Role.TEXT for kind, _, role, *_ in seen)
 
     def as_expected():
         field = focused(app)
@@ -64,11 +88,8 @@ def main():
             and field.get_role() == Atspi.Role.TEXT
             and field.get_name() == "Importo"
             and text_of(field) == text
-            and wording in field.get_description()
-            # Qt 6.4 gives the object as the event's value, not the new text, so the description
-            # is read from the object. Orca 43 speaks the value itself: for now it says nothing
-            # on this event.
-            and any(kind == DESCRIPTION_EVENT and source == field for kind, source in seen)
+            and announced()
+            and not description_changed()
         )
 
     loop = GLib.MainLoop()
@@ -98,11 +119,13 @@ def main():
         print(f"{mark}focused: {role} '{name}', text '{text_of(field)}'")
         print(f"{mark}description '{field.get_description()}'")
     if passed:
-        print(f"announced by {DESCRIPTION_EVENT}")
+        print(f"announced by {SHOWING_EVENT} on a notification '{wording}'")
         return 0
-    print(f"FAIL: expected the field holding '{text}', '{wording}' in its description, announced")
-    for kind, source in seen:
-        print(f"  seen: {kind} on {source.get_role_name()} '{source.get_name()}'")
+    print(f"FAIL: expected the field holding '{text}' and a notification '{wording}' shown, with")
+    print("FAIL: the field's description unchanged")
+    for kind, shown, role, name, parent_role in seen:
+        parent = parent_role.value_nick if parent_role else "nothing"
+        print(f"  seen: {kind} ({shown}) on {role.value_nick} '{name}' in {parent}")
     return 1
 
 

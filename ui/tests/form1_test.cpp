@@ -180,7 +180,18 @@ private Q_SLOTS:
         type(field(), c.keys);
         QCOMPARE(field()->text(), c.text);
         QCOMPARE(control<QLabel>("Label1")->text(), c.euro);
-        // What a screen reader with the focus in the field is told.
+        // What a screen reader with the focus in the field is told: a notification with the
+        // wording, in a status bar so that it is not called a notification at every key.
+        QAccessibleInterface* announcer =
+            QAccessible::queryAccessibleInterface(control("Annuncio"));
+        QCOMPARE(announcer->role(), QAccessible::StatusBar);
+        QCOMPARE(announcer->childCount(), 1);
+        QCOMPARE(announcer->child(0)->role(), QAccessible::Notification);
+        QCOMPARE(announcer->child(0)->text(QAccessible::Name), c.euro);
+        QVERIFY(!announcer->child(0)->state().invisible);
+        // Coming back to the field, the screen reader reads the wording in its description.
+        control("Command2")->setFocus();
+        field()->setFocus();
         QCOMPARE(field()->accessibleDescription(), c.euro);
         QCOMPARE(control<QLabel>("Label3")->text(), c.lire);
         QCOMPARE(accessibleName("Label1"), "Importo in lettere in euro: " + c.euro);
