@@ -100,11 +100,6 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool Form1::filterText1(QEvent* event) {
-    if (event->type() == QEvent::FocusIn) {
-        // Before a screen reader learns of the focus, so that it reads the wording of now.
-        Text1->setAccessibleDescription(Label1->text());
-        return false;
-    }
     if (event->type() == QEvent::KeyPress) {
         return handleText1Key(*static_cast<QKeyEvent*>(event));
     }
@@ -182,13 +177,11 @@ void Form1::Text1_Change() {
 }
 
 void Form1::announceWording() {
+    // The field's description holds the wording, read with the field when it gains the focus
+    // and by whatever asks. Its change reaches some screen readers as the object instead of the
+    // text, which they cannot speak: the announcer's notification is what they speak.
+    Text1->setAccessibleDescription(Label1->text());
     m_announcer->announce(Label1->text());
-    // The field's description tells the wording when the field gains the focus. While it has
-    // the focus the description stays put: a change of it reaches a screen reader as the object
-    // instead of the text, which it cannot speak; the announcer speaks the wording instead.
-    if (!Text1->hasFocus()) {
-        Text1->setAccessibleDescription(Label1->text());
-    }
 }
 
 bool Form1::Text1_KeyDown(const QKeyEvent& key) {

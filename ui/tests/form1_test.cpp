@@ -189,9 +189,7 @@ private Q_SLOTS:
         QCOMPARE(announcer->child(0)->role(), QAccessible::Notification);
         QCOMPARE(announcer->child(0)->text(QAccessible::Name), c.euro);
         QVERIFY(!announcer->child(0)->state().invisible);
-        // Coming back to the field, the screen reader reads the wording in its description.
-        control("Command2")->setFocus();
-        field()->setFocus();
+        // The field's description holds the wording, read with the field when it has the focus.
         QCOMPARE(field()->accessibleDescription(), c.euro);
         QCOMPARE(control<QLabel>("Label3")->text(), c.lire);
         QCOMPARE(accessibleName("Label1"), "Importo in lettere in euro: " + c.euro);
