@@ -90,6 +90,8 @@ INSTANTIATE_TEST_SUITE_P(
                 kRow + "3: virgolette aperte e mai chiuse; da qui alla fine nessun importo è stato "
                        "letto\n",
                 1},
+        // A last row without a line end ends as the row before it.
+        CsvCase{"--csv 2", "A;B\r\n1;2", "A;B" + kTitles + "\r\n1;2;due / 00;due\r\n", "", 0},
         // A header alone, without a line end; no input at all; a byte-order mark alone.
         CsvCase{"--csv b", "a;b", "a;b" + kTitles + "\n", "", 0},
         CsvCase{"--csv Totale", "", "", kNotInHeader + ", che è vuota\n", 2},
