@@ -211,6 +211,25 @@ std::variant<DecimalNumber, Refusal> readNumber(std::string_view body, Figures f
     if (figures == Figures::Plain && ambiguous(split, at)) {
         return Refusal::Ambiguous;
     }
+    if (e == body.size()) {
+        // Without an exponent the groups are the number's digits as they stand.
+        DecimalNumber number;
+        for (std::size_t i = 0; i < split.count(); ++i) {
+            std::string_view group = split.group(i);
+            if (i > at) {
+                number.exponent -= static_cast<std::int64_t>(group.size());
+            }
+            // Zeros in front of the first significant digit say nothing.
+            if (number.digits.empty()) {
+                group.remove_prefix(std::min(group.find_first_not_of('0'), group.size()));
+            }
+            number.digits += group;
+        }
+        if (number.digits.empty()) {
+            number.exponent = 0; // zero has no scale
+        }
+        return number;
+    }
     // The number written plainly, for the one reader of numbers: digits, a full stop, exponent.
     std::array<char, 2 * kLongestAmount + 2> plain;
     auto end = plain.begin();
