@@ -153,8 +153,10 @@ private:
     void wordAmount();
     void writeField(std::string_view text);
     void writeWordings(std::optional<Amount> amount);
-    void complain(const std::string& message);
-    void stop(int status, const std::string& message);
+    /// A message about row `row`; the exit status becomes 1.
+    void complain(std::size_t row, const std::string& message);
+    /// A usage error (status 2): the table is not read further.
+    void stop(const std::string& message);
 
     const Request& m_request;
     const WaitingInput& m_input;
@@ -176,8 +178,9 @@ void TableCopier::raw(std::string_view bytes) {
     if (!inHeader()) {
         m_out << bytes;
     } else if (m_header.append(bytes).size() > kLongestHeader) {
-        stop(1, "riga 1: l'intestazione è più lunga di " + std::to_string(kLongestHeader / 1024) +
-                    " KiB");
+        complain(m_row,
+                 "l'intestazione è più lunga di " + std::to_string(kLongestHeader / 1024) + " KiB");
+        m_stopped = true;
     }
 }
 
@@ -220,14 +223,14 @@ void TableCopier::writeWordings(std::optional<Amount> amount) {
     writeField(amount ? NumeroInLettere(*amount) : "");
 }
 
-void TableCopier::complain(const std::string& message) {
-    m_err << kMessagePrefix << "riga " << m_row << ": " << message << '\n';
+void TableCopier::complain(std::size_t row, const std::string& message) {
+    m_err << kMessagePrefix << "riga " << row << ": " << message << '\n';
     m_status = std::max(m_status, 1);
 }
 
-void TableCopier::stop(int status, const std::string& message) {
+void TableCopier::stop(const std::string& message) {
     m_err << kMessagePrefix << message << '\n';
-    m_status = status;
+    m_status = 2;
     m_stopped = true;
 }
 
@@ -236,7 +239,7 @@ void TableCopier::headerEnd(std::string_view lineEnd) {
     m_width = m_fields;
     const auto found = findColumn(*m_request.csvColumn, m_titles, m_header, m_request.separator);
     if (const auto* message = std::get_if<std::string>(&found)) {
-        stop(2, *message);
+        stop(*message);
         return;
     }
     m_column = std::get<std::size_t>(found);
@@ -260,7 +263,7 @@ void TableCopier::wordAmount() {
                           : std::variant<Amount, Refusal>(Refusal::NotAnAmount);
     if (const auto* refusal = std::get_if<Refusal>(&read)) {
         const std::string_view shown = m_amountQuoted.empty() ? m_amount.shown() : m_amountQuoted;
-        complain(describe(*refusal, m_request.form, shown));
+        complain(m_row, describe(*refusal, m_request.form, shown));
         writeWordings(std::nullopt);
     } else {
         writeWordings(std::get<Amount>(read));
@@ -274,12 +277,13 @@ void TableCopier::dataRowEnd(RowKind kind) {
         m_out << m_request.separator;
     }
     if (kind == RowKind::QuotesInDoubt) {
-        complain(std::string(kQuotesInDoubt));
+        complain(m_row, std::string(kQuotesInDoubt));
         writeWordings(std::nullopt);
     } else if (hasAmount) {
         wordAmount();
     } else {
-        complain("ha " + fieldCount(m_fields) + ", l'intestazione " + std::to_string(m_width));
+        complain(m_row,
+                 "ha " + fieldCount(m_fields) + ", l'intestazione " + std::to_string(m_width));
         writeWordings(std::nullopt);
     }
 }
@@ -289,7 +293,8 @@ bool TableCopier::rowEnd(std::string_view lineEnd, RowKind kind) {
         return false; // the header grew too long
     }
     if (kind == RowKind::QuotesInDoubt && inHeader()) {
-        stop(1, "riga 1: " + std::string(kQuotesInDoubt));
+        complain(m_row, std::string(kQuotesInDoubt));
+        m_stopped = true;
         return false;
     }
     if (inHeader()) {
@@ -318,9 +323,7 @@ void TableCopier::finish() {
 }
 
 void TableCopier::unclosedQuote(std::size_t row) {
-    m_err << kMessagePrefix << "riga " << row
-          << ": virgolette aperte e mai chiuse; da qui alla fine nessun importo è stato letto\n";
-    m_status = std::max(m_status, 1);
+    complain(row, "virgolette aperte e mai chiuse; da qui alla fine nessun importo è stato letto");
 }
 
 } // namespace
