@@ -1,13 +1,11 @@
 #include "amount_text.h"
 
 #include "zifrano/number_reader.h"
-#include "zifrano/wordings.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdio>
 #include <optional>
-#include <vector>
 
 namespace zifrano::cli {
 namespace {
