@@ -1,19 +1,12 @@
 #include "csv_reader.h"
 
 #include "amount_text.h"
+#include "waiting_input.h"
 
 #include <algorithm>
 #include <utility>
 
 namespace zifrano::cli {
-namespace {
-
-bool isLineEnd(char c) {
-    return c == '\n' || c == '\r';
-}
-
-} // namespace
-
 CsvReader::CsvReader(char separator, CsvSink& sink)
     : m_separator(separator)
     , m_sink(sink) {

@@ -4,14 +4,6 @@
 #include <utility>
 
 namespace zifrano::cli {
-namespace {
-
-bool isLineEnd(char c) {
-    return c == '\n' || c == '\r';
-}
-
-} // namespace
-
 LineReader::LineReader(std::streambuf& in, std::function<void()> beforeWaiting)
     : m_in(in, std::move(beforeWaiting)) {}
 

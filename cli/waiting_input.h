@@ -11,6 +11,11 @@ namespace zifrano::cli {
 /// The UTF-8 byte-order mark that some programs put before a text.
 inline constexpr std::string_view kByteOrderMark = "\xef\xbb\xbf";
 
+/// LF and CR each end a line (CRLF too, its LF then passed over), in lines and tables alike.
+constexpr bool isLineEnd(char c) {
+    return c == '\n' || c == '\r';
+}
+
 /// Text input taken a piece at a time, and only as much as is already waiting, so that taking it
 /// never blocks while answers are pending. A UTF-8 byte-order mark at the very start is passed
 /// over, also when it arrives a byte at a time.
