@@ -38,6 +38,15 @@ bool insertsText(const QKeyEvent& key) {
     return !text.isEmpty() && text.front().isPrint() && !(key.modifiers() & kCommandModifiers);
 }
 
+// A printable key held with Alt or Meta, which the field itself would type. Ctrl+Alt is left to
+// the field: it is how Windows reports AltGr, which types characters.
+bool typesWithCommandModifier(const QKeyEvent& key) {
+    const QString text = key.text();
+    return !text.isEmpty() && text.front().isPrint() &&
+           (key.modifiers() & (Qt::AltModifier | Qt::MetaModifier)) &&
+           !(key.modifiers() & Qt::ControlModifier);
+}
+
 const QMouseEvent* mouseEvent(QEvent* event) {
     switch (event->type()) {
     case QEvent::MouseButtonPress:
@@ -210,6 +219,10 @@ bool Form1::handleText1Key(const QKeyEvent& key) {
     // menu still copies the selected digits.
     if (key.matches(QKeySequence::Copy)) {
         Command1_Click();
+        return true;
+    }
+    if (typesWithCommandModifier(key)) {
+        // The field would type it; here it is a command, as everywhere else in the window.
         return true;
     }
     if (Text1_KeyDown(key)) {

@@ -170,10 +170,11 @@ int runShell(const std::string& script) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-// Endless input: the tool must stop as soon as its output fails, not read on. A directory for
-// input cannot be read.
+// Endless input, lines or a table: the tool must stop as soon as its output fails, not read on.
+// A directory for input cannot be read.
 TEST(ToolProcess, EndsAtOnceWithStatusOneOnAFullDisk) {
     EXPECT_EQ(runShell("yes 123 | timeout 10 \"$tool\" >/dev/full 2>/dev/null"), 1);
+    EXPECT_EQ(runShell("yes \"x;7\" | timeout 10 \"$tool\" --csv 2 >/dev/full 2>/dev/null"), 1);
     EXPECT_EQ(runShell("test \"$(\"$tool\" </ 2>&1)\" = "
                        "\"zifrano-lettere: errore di lettura dello standard input\""),
               0);

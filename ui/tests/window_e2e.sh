@@ -34,26 +34,38 @@ fail() {
     exit 1
 }
 
-# Waits for a visible window whose title is exactly $1; prints its id.
-wait_for_window() {
-    local id
-    # Up to about fifteen seconds: a sanitizer build on a busy machine starts slowly.
-    for _ in $(seq 300); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1) || true
-        [[ -n "$id" ]] && { echo "$id"; return 0; }
-        sleep 0.05
+# Runs "$@" up to $1 times, $2 seconds apart, until it succeeds; fails if it never does.
+wait_until() {
+    local tries=$1 pause=$2
+    shift 2
+    for _ in $(seq "$tries"); do
+        "$@" && return 0
+        sleep "$pause"
     done
     return 1
 }
 
+# Prints the id of a visible window whose title is exactly $1.
+visible_window() {
+    local id
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1) || true
+    [[ -n "$id" ]] && echo "$id"
+}
+
+# Up to about fifteen seconds: a sanitizer build on a busy machine starts slowly.
+wait_for_window() { wait_until 300 0.05 visible_window "$1"; }
+
 notice_shown() { xdotool search --onlyvisible --name '^ZIFRANO$' >/dev/null 2>&1; }
+notice_closed() { ! notice_shown; }
 
 clipboard() { xclip -o -selection clipboard 2>/dev/null; }
 
+clipboard_holds() { [[ "$(clipboard)" == "$1" ]]; }
+
 # Waits up to two seconds for the clipboard to hold exactly $1.
 expect_clipboard() {
-    for _ in $(seq 40); do [[ "$(clipboard)" == "$1" ]] && return 0; sleep 0.05; done
-    fail "clipboard holds '$(clipboard)', expected '$1' $2"
+    wait_until 40 0.05 clipboard_holds "$1" ||
+        fail "clipboard holds '$(clipboard)', expected '$1' $2"
 }
 
 # The frame of window $1 as "x y width height": its client area and the frame the window manager
@@ -76,52 +88,70 @@ available_area() {
     echo "$area"
 }
 
+# Whether the frame of window $1 stands wholly inside the area "$2 $3 $4 $5"; keeps it in $rect.
+frame_inside() {
+    local x y w h
+    rect=$(frame_rect "$1") || return 1
+    read -r x y w h <<<"$rect"
+    ((x >= $2 && y >= $3 && x + w <= $2 + $4 && y + h <= $3 + $5))
+}
+
 # Waits up to two seconds for the frame of window $1, named $2, to stand wholly inside the
 # available area, where its title bar can be reached.
 expect_inside() {
-    local rect= ax ay aw ah x y w h
-    read -r ax ay aw ah < <(available_area)
-    for _ in $(seq 40); do
-        if rect=$(frame_rect "$1"); then
-            read -r x y w h <<<"$rect"
-            if ((x >= ax && y >= ay && x + w <= ax + aw && y + h <= ay + ah)); then
-                echo "$2: frame at $x,$y, $w x $h, inside $ax,$ay $aw x $ah"
-                return 0
-            fi
-        fi
-        sleep 0.05
-    done
-    fail "$2: frame at '${rect:-not framed}', not inside the available area $ax $ay $aw $ah"
+    local area
+    area=$(available_area)
+    rect=
+    # shellcheck disable=SC2086 # the area's four numbers
+    wait_until 40 0.05 frame_inside "$1" $area ||
+        fail "$2: frame at '${rect:-not framed}', not inside the available area $area"
+    echo "$2: frame (x y width height) $rect, inside $area"
 }
 
 # The program's visible windows, its popup menus included.
 shown_windows() { xdotool search --onlyvisible --pid "$app" 2>/dev/null | wc -l; }
+
+more_windows_than() { (($(shown_windows) > $1)); }
 
 # Clicks button $1 at $2 $3 in the window and waits for a popup menu to open.
 open_menu() {
     local before
     before=$(shown_windows)
     xdotool mousemove --window "$window" "$2" "$3" click "$1"
-    for _ in $(seq 100); do (($(shown_windows) > before)) && return 0; sleep 0.05; done
-    fail "no menu opened"
+    wait_until 100 0.05 more_windows_than "$before" || fail "no menu opened"
+}
+
+# Whether the window's frame stands at "$1 $2"; keeps where it stands in $corner.
+frame_at() {
+    corner=$(frame_rect "$window" | cut -d' ' -f1,2) || true
+    [[ "$corner" == "$1 $2" ]]
 }
 
 # Waits up to two seconds for the window's frame to stand at the available area's corner.
 expect_corner() {
-    local corner= ax ay
+    local ax ay
     read -r ax ay _ < <(available_area)
-    for _ in $(seq 40); do
-        corner=$(frame_rect "$window" | cut -d' ' -f1,2) || true
-        [[ "$corner" == "$ax $ay" ]] && return 0
-        sleep 0.05
-    done
-    fail "the window's frame stands at '$corner' $1, not at the available area's corner $ax $ay"
+    corner=
+    wait_until 40 0.05 frame_at "$ax" "$ay" ||
+        fail "the window's frame stands at '$corner' $1, not at the available area's corner $ax $ay"
 }
 
 # Waits up to five seconds for the notice or the about box to close.
-expect_box_closed() {
-    for _ in $(seq 100); do notice_shown || return 0; sleep 0.05; done
-    fail "the $1 did not close"
+expect_box_closed() { wait_until 100 0.05 notice_closed || fail "the $1 did not close"; }
+
+manager_named() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+
+# Whether the probe window is up and framed.
+probe_framed() {
+    local id
+    id=$(xdotool search --onlyvisible --classname '^zifrano-probe$' 2>/dev/null | head -1) || true
+    [[ -n "$id" && "$(xprop -id "$id" _NET_FRAME_EXTENTS 2>/dev/null)" == *=* ]]
+}
+
+panel_at_top() {
+    local ay
+    read -r _ ay _ < <(available_area)
+    ((ay > 0))
 }
 
 # Starts $wm and waits until it frames a new window.
@@ -137,30 +167,17 @@ start_manager() {
     # Ready once it puts a frame around a new window: a probe window, closed again. The probe
     # waits until the manager names itself on the root window: a window mapped while it is
     # still taking the screen over may never be framed.
-    for _ in $(seq 300); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-        sleep 0.1
-    done
+    wait_until 300 0.1 manager_named || true
     xmessage -name zifrano-probe probe 2>/dev/null &
     probe=$!
-    managed() {
-        local id
-        id=$(xdotool search --onlyvisible --classname '^zifrano-probe$' 2>/dev/null | head -1) || true
-        [[ -n "$id" && "$(xprop -id "$id" _NET_FRAME_EXTENTS 2>/dev/null)" == *=* ]]
-    }
-    for _ in $(seq 300); do managed && break; sleep 0.1; done
+    wait_until 300 0.1 probe_framed || true
     kill -0 "$manager" 2>/dev/null || fail "$wm ended"
-    managed || fail "$wm did not frame the probe window within 30 seconds"
+    probe_framed || fail "$wm did not frame the probe window within 30 seconds"
     kill "$probe"
     wait "$probe" 2>/dev/null || true
+    # The program reads the available area at start: the panel must be in it by then.
     if [[ "$wm" == icewm ]]; then
-        # The program reads the available area at start: the panel must be in it by then.
-        for _ in $(seq 100); do
-            read -r _ ay _ < <(available_area)
-            ((ay > 0)) && return 0
-            sleep 0.1
-        done
-        fail "icewm reported no panel at the top of the screen"
+        wait_until 100 0.1 panel_at_top || fail "icewm reported no panel at the top of the screen"
     fi
 }
 
@@ -169,8 +186,7 @@ start_manager() {
 check_screen_reader() {
     "$here/atspi_check.py" "$app" 250 'duecentocinquanta / 00' >"$work/atspi.out" 2>&1 &
     checker=$!
-    for _ in $(seq 300); do grep -q '^ready$' "$work/atspi.out" && break; sleep 0.05; done
-    grep -q '^ready$' "$work/atspi.out" || { cat "$work/atspi.out" >&2; fail "the AT-SPI check did not start"; }
+    wait_until 300 0.05 grep -q '^ready$' "$work/atspi.out" || { cat "$work/atspi.out" >&2; fail "the AT-SPI check did not start"; }
     xdotool type --delay 50 250
     local status=0
     wait "$checker" || status=$?
@@ -195,8 +211,7 @@ trap cleanup EXIT
 # manager or the program connects would take that connection down with the reset.
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$display_file" 2>/dev/null &
 xvfb=$!
-for _ in $(seq 100); do [[ -s "$display_file" ]] && break; sleep 0.05; done
-[[ -s "$display_file" ]] || fail "Xvfb did not start"
+wait_until 100 0.05 test -s "$display_file" || fail "Xvfb did not start"
 export DISPLAY=":$(cat "$display_file")"
 export XDG_RUNTIME_DIR="$work"
 
@@ -216,10 +231,8 @@ menu_bar=$((height - 107))
 
 # The window asks for the keyboard itself; wait until it has it. Its first activation puts the
 # frame, title bar included, at the available area's corner.
-for _ in $(seq 100); do
-    [[ "$(xdotool getwindowfocus 2>/dev/null)" == "$window" ]] && break
-    sleep 0.05
-done
+has_keyboard() { [[ "$(xdotool getwindowfocus 2>/dev/null)" == "$window" ]]; }
+wait_until 100 0.05 has_keyboard || true
 expect_corner "at start"
 
 if [[ "$mode" == atspi ]]; then
@@ -233,7 +246,7 @@ if [[ -z "$mode" ]]; then
     echo "window $width x $height; screenshot $out/zifrano-window.png"
 fi
 
-[[ "$(xdotool getwindowfocus 2>/dev/null)" == "$window" ]] || fail "the window did not take the keyboard"
+has_keyboard || fail "the window did not take the keyboard"
 
 # Typing replaces the selected "123"; the comma arrives as a full stop. Alt+C copies the euro
 # wording and, the first time, shows the notice.
@@ -314,8 +327,8 @@ echo "frame at the available area's corner, $(available_area | cut -d' ' -f1,2),
 
 # Return on the focused "Fine" ends the program.
 xdotool key Tab Tab Return
-for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.05; done
-kill -0 "$app" 2>/dev/null && fail "Return on Fine did not end the program"
+app_ended() { ! kill -0 "$app" 2>/dev/null; }
+wait_until 100 0.05 app_ended || fail "Return on Fine did not end the program"
 wait "$app" || fail "the program ended with status $?"
 app=
 echo "Return on Fine ended the program"
