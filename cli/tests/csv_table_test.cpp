@@ -37,6 +37,10 @@ struct CsvCase {
     int exitCode;
 };
 
+void PrintTo(const CsvCase& c, std::ostream* os) {
+    *os << c.arguments;
+}
+
 class CsvTable : public testing::TestWithParam<CsvCase> {};
 
 // Read whole, and read one byte at a time.
@@ -156,6 +160,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "tabulatore): '€'\n" +
                     kSeeHelp,
                 2},
+        // A file named is read, not standard input.
+        CsvCase{"--csv Totale /dev/null", "Totale\n1\n", "", kNotInHeader + ", che è vuota\n", 2},
         CsvCase{"--csv 1 /nonexistent/a.csv", "", "",
                 "zifrano-lettere: il file '/nonexistent/a.csv' non esiste\n", 1},
         CsvCase{"--csv 1 /", "", "", "zifrano-lettere: '/' è una cartella, non un file\n", 1}));
