@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <iterator>
 #include <sstream>
 #include <string>
@@ -10,25 +11,27 @@
 
 namespace {
 
-// Hands out its text one byte at a time, as the slowest pipe does, so that every boundary between
-// pieces falls somewhere: inside quotes, between a CR and its LF, inside a byte-order mark.
-class OneByteAtATime : public std::streambuf {
+// Hands out its text a few bytes at a time, as a slow pipe does, so that a boundary between pieces
+// falls everywhere: inside quotes, between a CR and its LF, just before a separator.
+class InPieces : public std::streambuf {
 public:
-    explicit OneByteAtATime(std::string text)
-        : m_text(std::move(text)) {}
+    InPieces(std::string text, std::size_t size)
+        : m_text(std::move(text))
+        , m_size(size) {}
 
 private:
     int_type underflow() override {
         if (m_at == m_text.size()) {
             return traits_type::eof();
         }
-        char* next = m_text.data() + m_at++;
-        setg(next, next, next + 1);
+        char* next = m_text.data() + m_at;
+        m_at = std::min(m_at + m_size, m_text.size());
+        setg(next, next, m_text.data() + m_at);
         return traits_type::to_int_type(*next);
     }
 
     std::string m_text;
-    std::size_t m_at = 0;
+    std::size_t m_size, m_at = 0;
 };
 
 struct CsvCase {
@@ -43,19 +46,18 @@ void PrintTo(const CsvCase& c, std::ostream* os) {
 
 class CsvTable : public testing::TestWithParam<CsvCase> {};
 
-// Read whole, and read one byte at a time.
+// Read whole, and in pieces of one, two and three bytes.
 TEST_P(CsvTable, AddsTheWordingsToEachRow) {
     const CsvCase& c = GetParam();
     std::istringstream split(c.arguments);
     const std::vector<std::string> words{std::istream_iterator<std::string>(split), {}};
     std::vector<const char*> arguments(words.size());
     std::ranges::transform(words, arguments.begin(), &std::string::c_str);
-    for (const bool inPieces : {false, true}) {
-        std::stringbuf whole(c.input);
-        OneByteAtATime pieces(c.input);
-        std::istream in(inPieces ? static_cast<std::streambuf*>(&pieces) : &whole);
+    for (const std::size_t size : std::array<std::size_t, 4>{c.input.size(), 1, 2, 3}) {
+        InPieces pieces(c.input, size);
+        std::istream in(&pieces);
         std::ostringstream out, err;
-        const std::string read = c.arguments + (inPieces ? ", one byte at a time" : "");
+        const std::string read = c.arguments + ", in pieces of " + std::to_string(size);
         EXPECT_EQ(zifrano::cli::runTool(arguments, in, out, err), c.exitCode) << read;
         EXPECT_EQ(out.str(), c.out) << read;
         EXPECT_EQ(err.str(), c.err) << read;

@@ -367,6 +367,10 @@ private Q_SLOTS:
         QCOMPARE(colour("Label4"), onGrey);
         QCOMPARE(colour("Label3"), onLightGrey);
         QCOMPARE(colour("Label2"), QColor(Qt::blue));
+        // The light grey as drawn inside the whole-amount wording's frame.
+        const QImage drawn = m_window->centralWidget()->grab().toImage();
+        QCOMPARE(drawn.pixelColor(control("Label3")->geometry().bottomRight() - QPoint(2, 2)),
+                 QColor(224, 224, 224));
         QApplication::setPalette(before);
     }
 
