@@ -198,12 +198,14 @@ private Q_SLOTS:
         QCOMPARE(m_window->pos(), QPoint(120, 80));
     }
 
-    void keepsItsSize() {
+    // A dialog-like window: one size, no maximise button, its own icon.
+    void keepsItsSizeAndIcon() {
         const QSize size = m_window->size();
         m_window->resize(size + QSize(200, 100));
         QCoreApplication::processEvents();
         QCOMPARE(m_window->size(), size);
         QVERIFY(!(m_window->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(!m_window->windowIcon().isNull());
     }
 
     // A screen reader finds a name on everything it can reach, never the hidden Picture3, and the
@@ -367,10 +369,11 @@ private Q_SLOTS:
         QCOMPARE(colour("Label4"), onGrey);
         QCOMPARE(colour("Label3"), onLightGrey);
         QCOMPARE(colour("Label2"), QColor(Qt::blue));
-        // The light grey as drawn inside the whole-amount wording's frame.
+        // As drawn: the whole-amount wording's frame in its text colour, the light grey inside.
         const QImage drawn = m_window->centralWidget()->grab().toImage();
-        QCOMPARE(drawn.pixelColor(control("Label3")->geometry().bottomRight() - QPoint(2, 2)),
-                 QColor(224, 224, 224));
+        const QPoint corner = control("Label3")->geometry().bottomRight();
+        QCOMPARE(drawn.pixelColor(corner), onLightGrey);
+        QCOMPARE(drawn.pixelColor(corner - QPoint(2, 2)), QColor(224, 224, 224));
         QApplication::setPalette(before);
     }
 
