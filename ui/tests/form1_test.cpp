@@ -198,14 +198,19 @@ private Q_SLOTS:
         QCOMPARE(m_window->pos(), QPoint(120, 80));
     }
 
-    // A dialog-like window: one size, no maximise button, its own icon.
-    void keepsItsSizeAndIcon() {
+    // The window's icon, the logo and the pointer over it, all read from the resources.
+    void showsItsImages() {
+        QVERIFY(!m_window->windowIcon().isNull());
+        QVERIFY(!control<QLabel>("Picture1")->pixmap().isNull());
+        QVERIFY(!control("Picture1")->cursor().pixmap().isNull());
+    }
+
+    void keepsItsSize() {
         const QSize size = m_window->size();
         m_window->resize(size + QSize(200, 100));
         QCoreApplication::processEvents();
         QCOMPARE(m_window->size(), size);
         QVERIFY(!(m_window->windowFlags() & Qt::WindowMaximizeButtonHint));
-        QVERIFY(!m_window->windowIcon().isNull());
     }
 
     // A screen reader finds a name on everything it can reach, never the hidden Picture3, and the
@@ -225,6 +230,10 @@ private Q_SLOTS:
         QCOMPARE(announcer->childCount(), 1);
         QCOMPARE(announcer->child(0)->role(), QAccessible::Notification);
         QVERIFY(!announcer->child(0)->state().invisible);
+        // Each wording tells what it is for.
+        for (const char* wording : {"Label1", "Label3"}) {
+            QVERIFY2(!control(wording)->accessibleDescription().isEmpty(), wording);
+        }
     }
 
     void clicksInTheFieldOrOnTheBackgroundSelectTheWholeText() {
