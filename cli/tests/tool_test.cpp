@@ -46,8 +46,7 @@ INSTANTIATE_TEST_SUITE_P(
         AmountCase{"--lire", " 2 500 000 000 ", "duemiliardicinquecentomilioni", ""},
         // Blanks only between groups of three, whichever blank a spreadsheet puts there.
         AmountCase{"", "1 234,56", kMille + " / 56", ""},
-        AmountCase{"", "\u00a01\u00a0234.5\u202f", kMille + " / 50", ""},
-        AmountCase{"", "1\u2009234", kMille + " / 00", ""},
+        AmountCase{"", "\u00a01\u2009234.5\u202f", kMille + " / 50", ""},
         AmountCase{"", "12 50", "", "separatore delle migliaia fuori posto: '12 50'"},
         AmountCase{"", "1\u00a02", "", "separatore delle migliaia fuori posto: '1\\u00A02'"},
         AmountCase{"", "150\t200", "", "non è un importo: '150\\x09200'"},
@@ -121,7 +120,6 @@ TEST(Tool, WritesItsHelpAndVersion) {
     std::ostringstream help, version, err;
     EXPECT_EQ(zifrano::cli::runTool(std::vector{"-h"}, in, help, err), 0);
     EXPECT_TRUE(help.str().starts_with("Uso: zifrano-lettere [--lire] [--migliaia] [--] [IMPORTO"));
-    EXPECT_NE(help.str().find("\n  --migliaia  il punto separa le migliaia"), std::string::npos);
     EXPECT_EQ(zifrano::cli::runTool(std::vector{"--version"}, in, version, err), 0);
     EXPECT_EQ(version.str(), "zifrano-lettere 1.00\n");
 }
@@ -160,7 +158,13 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{{"1", "--csv"}, "manca il valore di --csv"},
         UsageCase{{"--separatore", ","}, "--separatore vale solo con --csv"},
         UsageCase{{"--csv", "1", "a.csv", "b.csv"}, "con --csv si legge al più un file"},
-        UsageCase{{"--csv", "1", "--csv", "2"}, "--csv indicato più di una volta"}));
+        UsageCase{{"--csv", "1", "--csv", "2"}, "--csv indicato più di una volta"},
+        // A separator CSV gives another meaning, or that is not one byte.
+        UsageCase{{"--csv", "1", "--separatore", "\""},
+                  "il separatore non può essere le virgolette né un a capo"},
+        UsageCase{
+            {"--csv", "1", "--separatore", "€"},
+            "il separatore è un solo carattere ASCII, come ; o , (\\t per il tabulatore): '€'"}));
 
 // What only a real process shows. The script is run by bash, and holds no single quote.
 int runShell(const std::string& script) {

