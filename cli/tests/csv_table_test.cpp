@@ -154,6 +154,9 @@ INSTANTIATE_TEST_SUITE_P(
         CsvCase{"--csv Totale /dev/null", "Totale\n1\n", "", kNotInHeader + ", che è vuota\n", 2},
         CsvCase{"--csv 1 /nonexistent/a.csv", "", "",
                 "zifrano-lettere: il file '/nonexistent/a.csv' non esiste\n", 1},
-        CsvCase{"--csv 1 /", "", "", "zifrano-lettere: '/' è una cartella, non un file\n", 1}));
+        CsvCase{"--csv 1 /", "", "", "zifrano-lettere: '/' è una cartella, non un file\n", 1},
+        // A file that opens but cannot be read, as on a failing disk.
+        CsvCase{"--csv 1 /proc/self/mem", "", "",
+                "zifrano-lettere: errore di lettura del file '/proc/self/mem'\n", 1}));
 
 } // namespace

@@ -38,7 +38,7 @@ INSTANTIATE_TEST_SUITE_P(
                     WordsCase{1001000000 * kUnit, "unmiliardounmilione"},
                     WordsCase{21000000000000 * kUnit, "ventunomilamiliardi"},
                     // The fraction never reaches the words; below one there are none, but for 0.
-                    WordsCase{1234500, "centoventitre"}, WordsCase{5000, ""},
+                    WordsCase{1234500, "centoventitre"},
                     WordsCase{std::numeric_limits<std::int64_t>::min(), ""}));
 
 TEST(NumeroInLettereAgainstReference, EveryGroupValueAtEveryScale) {
