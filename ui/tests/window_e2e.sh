@@ -22,9 +22,15 @@ here=$(cd "$(dirname "$0")" && pwd)
 mkdir -p "$out"
 title='ZIFRANO - Numeri in lettere per Assegni/Fatture'
 
-# The accessibility check needs a session bus, which lives as long as this script.
+# The accessibility check needs a session bus, which lives as long as this script, and an
+# accessibility bus of its own: without a runtime folder of its own, the bus launcher keeps its
+# socket in ~/.cache, where two runs at once would take each other's.
 if [[ "$mode" == atspi && -z "${ZIFRANO_E2E_OWN_BUS:-}" ]]; then
-    exec env ZIFRANO_E2E_OWN_BUS=1 dbus-run-session -- "$0" "$@"
+    bus_home=$(mktemp -d)
+    status=0
+    env ZIFRANO_E2E_OWN_BUS=1 XDG_RUNTIME_DIR="$bus_home" dbus-run-session -- "$0" "$@" || status=$?
+    rm -rf "$bus_home"
+    exit "$status"
 fi
 
 fail() {
