@@ -15,6 +15,7 @@ int main(int argc, char* argv[]) {
     // Qt's own texts (the field's context menu, the standard buttons) in Italian too; without
     // the translations installed they stay in English.
     zifrano::ui::loadQtTranslations();
+    zifrano::ui::loadBundledFonts();
 
     zifrano::ui::QtPlatform platform;
     zifrano::ui::Form1 window(platform);

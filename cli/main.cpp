@@ -1,14 +1,22 @@
 #include "tool.h"
 
+#ifdef _WIN32
+#include "windows_streams.h"
+#endif
+
 #include <iostream>
 #include <span>
 
 int main(int argc, char* argv[]) {
+    const std::span<const char* const> arguments(argv + 1, argv + argc);
+#ifdef _WIN32
+    const zifrano::cli::WindowsStreams streams(arguments);
+#endif
     std::ios::sync_with_stdio(false);
     // The tool flushes its output itself, whenever no more input is waiting: flushing before
     // each read, or after each message, would cost more than the conversion.
     std::cin.tie(nullptr);
     std::cerr.tie(nullptr);
     std::cerr.unsetf(std::ios::unitbuf);
-    return zifrano::cli::runTool(std::span(argv + 1, argv + argc), std::cin, std::cout, std::cerr);
+    return zifrano::cli::runTool(arguments, std::cin, std::cout, std::cerr);
 }

@@ -20,4 +20,12 @@ check_cxx_compiler_flag(-fcf-protection ZIFRANO_HAVE_CF_PROTECTION)
 if(ZIFRANO_HAVE_CF_PROTECTION)
     add_compile_options("$<${_zifrano_optimised}:-fcf-protection>")
 endif()
-add_link_options("$<${_zifrano_optimised}:LINKER:-z,relro,-z,now>")
+if(WIN32)
+    # Windows has no ELF relocations to protect; its loader randomises and guards the image
+    # instead, when the image asks for it. mingw-w64's C library has no stack protector of its
+    # own: the flag at link time brings in GCC's.
+    add_link_options("$<${_zifrano_optimised}:LINKER:--dynamicbase,--nxcompat,--high-entropy-va>"
+        "$<${_zifrano_optimised}:-fstack-protector-strong>")
+else()
+    add_link_options("$<${_zifrano_optimised}:LINKER:-z,relro,-z,now>")
+endif()

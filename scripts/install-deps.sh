@@ -1,10 +1,22 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building and testing ZIFRANO need, or the PACKAGEs named:
-#   scripts/install-deps.sh [PACKAGE...]
+# Installs the Debian packages that building and testing ZIFRANO need, or those that the
+# Windows build and its tests under Wine need, or the PACKAGEs named:
+#   scripts/install-deps.sh [--windows | PACKAGE...]
 # Checks first, so that on a machine that has them all it changes nothing and prints one line.
 set -euo pipefail
 
 packages=("$@")
+if [[ "${1:-}" == --windows ]]; then
+    packages=(
+        g++-mingw-w64-x86-64-posix mingw-w64-tools # the cross compiler for Windows x86_64
+        qt6-base-dev qt6-base-dev-tools cmake ninja-build # the host's moc, rcc and uic
+        dpkg-dev xz-utils                          # Qt's source, or a prebuilt Qt's tarball
+        googletest                                 # GoogleTest's source, built for Windows
+        qt6-translations-l10n fonts-dejavu-extra   # Qt's Italian texts, the window's font
+        nsis                                       # the installer
+        wine64 xvfb xauth xdotool xclip x11-utils scrot # the tests under Wine, on a virtual display
+    )
+fi
 ((${#packages[@]} > 0)) || packages=(
     g++ cmake ninja-build                      # toolchain
     qt6-base-dev                               # the window: Qt 6 Widgets and its plugins

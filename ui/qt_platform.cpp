@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
@@ -86,6 +88,13 @@ void loadQtTranslations() {
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
         !QCoreApplication::installTranslator(translator)) {
         delete translator;
+    }
+}
+
+void loadBundledFonts() {
+    const QDir folder(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
+    for (const QString& name : folder.entryList({QStringLiteral("*.ttf")}, QDir::Files)) {
+        QFontDatabase::addApplicationFont(folder.filePath(name));
     }
 }
 

@@ -11,6 +11,10 @@ namespace zifrano::ui {
 /// program's Italian, where the translations are installed; elsewhere they stay English.
 void loadQtTranslations();
 
+/// Adds the fonts in the `fonts` folder beside the program, where there is one: the Windows build
+/// brings the faces the window is laid out for, which Windows lacks, that way.
+void loadBundledFonts();
+
 /// The desktop as Qt reaches it. A failure it reports (no clipboard, no handler for an address)
 /// is ignored: nothing here ends the program but endProgram().
 class QtPlatform final : public Platform {
