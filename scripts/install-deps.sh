@@ -14,7 +14,9 @@ if [[ "${1:-}" == --windows ]]; then
         googletest                                 # GoogleTest's source, built for Windows
         qt6-translations-l10n fonts-dejavu-extra   # Qt's Italian texts, the window's font
         nsis                                       # the installer
-        wine64 xvfb xauth xdotool xclip x11-utils scrot # the tests under Wine, on a virtual display
+        wine64 fonts-wine                          # the tests under Wine, with its stand-ins
+        xvfb xauth xdotool xclip x11-utils scrot   #   for Windows' own fonts, on a virtual
+        openbox                                    #   display, under a window manager
     )
 fi
 ((${#packages[@]} > 0)) || packages=(

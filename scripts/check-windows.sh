@@ -1,0 +1,331 @@
+#!/usr/bin/env bash
+# Checks the Windows build that scripts/build-windows.sh left in build-windows/, under Wine, as
+# CI does:
+#   files      zifrano.exe a window program and zifrano-lettere.exe a console one, both with
+#              the Italian version record; the zip holds exactly the installed folder
+#   tests      the engine's and the tool's tests, each run by Wine (ctest --preset windows)
+#   install    the installer, silently and for the user alone, into a fresh Wine prefix: the
+#              files, the Start-menu entry and the entry among installed programs
+#   tool       zifrano-lettere.exe: amounts, CRLF line ends, a table's own line ends kept, a
+#              Ctrl+Z byte read as any other, a UTF-8 command line, the exit statuses
+#   window     zifrano.exe started from its Start-menu entry on a virtual X display under
+#              openbox: found by its title, 250 typed and copied with Alt+C, the notice, the
+#              clipboard read back, the about box and the frame back at the corner, the web page
+#              and the mail handed to the desktop's handlers, "Fine" ending it with status 0,
+#              then a second start; its screenshot goes to SCREENSHOT_DIR
+#   uninstall  silently: no file and no registry key of ours is left
+#   all users  installed and uninstalled again as an administrator, for every user
+#   scripts/check-windows.sh [SCREENSHOT_DIR]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+if [[ -z "${DISPLAY:-}" ]]; then
+    exec xvfb-run --auto-servernum --server-args='-screen 0 1024x768x24 -nolisten tcp' "$0" "$@"
+fi
+shots=$(realpath -m "${1:-build-windows/screenshots}")
+say() { printf 'check-windows: %s\n' "$*"; }
+fail() {
+    say "FAIL: $*" >&2
+    [[ -s "${work:-}/zifrano.log" ]] && tail -n 20 "$work/zifrano.log" | sed 's/^/zifrano: /' >&2
+    exit 1
+}
+started=$SECONDS
+timed() { say "$1 ($((SECONDS - started)) s)"; started=$SECONDS; }
+
+out=$PWD/build-windows
+version=$(sed -n 's/^set(ZIFRANO_VERSION_TEXT "\(.*\)")$/\1/p' CMakeLists.txt)
+stage=$out/zifrano-$version
+setup=$out/zifrano-$version-setup.exe
+[[ -f "$setup" && -d "$stage" ]] || fail "no Windows build in $out: run scripts/build-windows.sh"
+title='ZIFRANO - Numeri in lettere per Assegni/Fatture'
+uninstall_key='Software\Microsoft\Windows\CurrentVersion\Uninstall\ZIFRANO'
+
+scripts/install-deps.sh --windows >/dev/null
+wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
+wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
+work=$(mktemp -d)
+# A fresh prefix, without Wine's menu entries on this machine and without its offers to
+# install .NET or a browser engine. Wine would also offer this machine's fonts, DejaVu among
+# them, to its programs: hidden, as Windows has none of them.
+export WINEPREFIX=$work/prefix WINEDEBUG=-all
+export WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
+printf '<?xml version="1.0"?>\n<fontconfig></fontconfig>\n' >"$work/no-fonts.conf"
+export FONTCONFIG_FILE=$work/no-fonts.conf
+cleanup() {
+    "$wineserver" -k 2>/dev/null || true
+    [[ -n "${openbox:-}" ]] && kill "$openbox" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Runs "$@" up to $1 times, $2 seconds apart, until it succeeds.
+wait_until() {
+    local tries=$1 pause=$2
+    shift 2
+    for _ in $(seq "$tries"); do
+        "$@" && return 0
+        sleep "$pause"
+    done
+    return 1
+}
+
+# --- files -------------------------------------------------------------------------------
+subsystem() { x86_64-w64-mingw32-objdump -p "$1" | awk '/^Subsystem/ {print $3, $4}'; }
+[[ "$(subsystem "$stage/zifrano.exe")" == "(Windows GUI)" ]] ||
+    fail "zifrano.exe is not a window program: $(subsystem "$stage/zifrano.exe")"
+[[ "$(subsystem "$stage/zifrano-lettere.exe")" == "(Windows CUI)" ]] ||
+    fail "zifrano-lettere.exe is not a console program"
+for program in zifrano zifrano-lettere; do
+    record=$(x86_64-w64-mingw32-windres -i "$stage/$program.exe" -O rc)
+    for line in '"ProductName", "ZIFRANO"' "\"FileVersion\", \"$version\"" \
+        "\"ProductVersion\", \"$version\"" 'BLOCK "041004B0"' '"Translation", 0x410, 1200' \
+        'RT_GROUP_ICON' 'RT_MANIFEST'; do
+        grep -qF "$line" <<<"$record" || fail "$program.exe's resources lack $line"
+    done
+done
+zipped=$(cmake -E tar tf "$out/zifrano-$version-windows.zip" | grep -v '/$' | sort)
+staged=$(cd "$out" && find "zifrano-$version" -type f | sort)
+[[ "$zipped" == "$staged" ]] || fail "the zip holds other files than the installed folder:
+$(diff <(echo "$staged") <(echo "$zipped"))"
+timed "files: zifrano.exe a window program, zifrano-lettere.exe a console one, both with version $version in Italian; the zip holds the $(wc -l <<<"$staged") installed files"
+
+# --- tests -------------------------------------------------------------------------------
+# The build's own prefix, made before the tests run two at a time.
+WINEPREFIX=$out/cmake/wine "$wine" wineboot --init >/dev/null 2>&1
+ctest --preset windows >"$work/ctest.log" 2>&1 || { cat "$work/ctest.log"; fail "tests under Wine"; }
+timed "tests: $(grep -E 'tests passed' "$work/ctest.log")"
+
+# --- install -----------------------------------------------------------------------------
+"$wine" wineboot --init >/dev/null 2>&1
+# Wine draws the frames itself, as Windows does, rather than leave them to the window manager:
+# the X window is then the whole Windows frame, placed where the program asks.
+"$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null
+# Ending the prefix's server writes its registry out to the files compared below.
+"$wineserver" -k
+timed "a fresh Wine prefix"
+# What the prefix holds before: the uninstaller must leave it so.
+snapshot() {
+    find "$WINEPREFIX/drive_c" -path "$WINEPREFIX/drive_c/windows" -prune -o -print | sort
+}
+snapshot >"$work/before"
+ours() { cat "$WINEPREFIX"/*.reg | grep -ci zifrano || true; }
+(($(ours) == 0)) || fail "a fresh prefix already names ZIFRANO in its registry"
+
+# The value $2 of registry key $1, or nothing.
+registry_value() {
+    "$wine" reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' |
+        awk -v name="$2" '$1 == name {sub(/^ *[^ ]+ +REG_[A-Z_]+ +/, ""); print}'
+}
+
+# Installs silently with option $1 (/CurrentUser or /AllUsers) and sets $folder and $menu, the
+# Unix paths of the installed folder and of the Start-menu entry, after checking them.
+install() {
+    "$wine" "$setup" /S "$1" || fail "the installer ($1) ended with status $?"
+    local root=HKCU location
+    [[ "$1" == /AllUsers ]] && root=HKLM
+    location=$(registry_value "$root\\$uninstall_key" InstallLocation)
+    [[ -n "$location" ]] || fail "no uninstall entry in $root after installing with $1"
+    [[ "$(registry_value "$root\\$uninstall_key" DisplayVersion)" == "$version" ]] ||
+        fail "the uninstall entry does not give version $version"
+    folder=$("$wine" winepath -u "$location" | tr -d '\r')
+    diff <(cd "$stage" && find . -type f | sort) \
+        <(cd "$folder" && find . -type f ! -name disinstalla.exe | sort) ||
+        fail "$folder holds other files than the build"
+    menu=$(find "$WINEPREFIX/drive_c" -name ZIFRANO.lnk -print -quit)
+    [[ -n "$menu" ]] || fail "no Start-menu entry"
+    say "install $1: $location, Start menu: ${menu#"$WINEPREFIX/drive_c/"}," \
+        "$(du -sk "$folder" | cut -f1) KiB"
+}
+
+no_uninstaller_runs() { ! pgrep -f 'nsu.*\.tmp' >/dev/null; }
+entry_gone() { ! "$wine" reg query "$1\\$uninstall_key" >/dev/null 2>&1; }
+
+# Uninstalls silently as the uninstall entry says, and checks that nothing of ours is left.
+uninstall() {
+    local root=HKCU command
+    [[ "$1" == /AllUsers ]] && root=HKLM
+    command=$(registry_value "$root\\$uninstall_key" QuietUninstallString)
+    [[ "$command" == *disinstalla.exe\"*/S ]] || fail "uninstall command '$command'"
+    local program=${command#\"}
+    program=${program%%\"*}
+    # shellcheck disable=SC2086 # the options after the quoted program
+    "$wine" "$program" ${command##*\"} || fail "the uninstaller ended with status $?"
+    # It goes on from a copy of itself, which removes its uninstall entry last of all.
+    wait_until 60 0.5 entry_gone "$root" || fail "the uninstall entry is still there after 30 s"
+    wait_until 100 0.1 no_uninstaller_runs || fail "the uninstaller still runs after 10 s"
+    # That copy could not remove itself while it ran: Windows removes it at its next start, as
+    # it does every running program's.
+    "$wine" wineboot --restart >/dev/null 2>&1
+    "$wineserver" -k
+    diff "$work/before" <(snapshot) || fail "files left or changed after uninstalling ($1)"
+    (($(ours) == 0)) || fail "the registry still names ZIFRANO after uninstalling ($1):
+$(grep -i zifrano "$WINEPREFIX"/*.reg)"
+}
+
+install /CurrentUser
+timed "install"
+
+# --- tool --------------------------------------------------------------------------------
+# Runs zifrano-lettere.exe with standard input $1 (printf's escapes) and the arguments after it,
+# and checks that it writes exactly $2 on standard output and $3 on standard error.
+expect_tool() {
+    local input=$1 out=$2 err=$3
+    shift 3
+    printf '%b' "$input" | "$wine" "$folder/zifrano-lettere.exe" "$@" >"$work/output" 2>"$work/error" || true
+    expect_bytes "$out" output "$@"
+    expect_bytes "$err" error "$@"
+}
+expect_bytes() {
+    printf '%b' "$1" >"$work/expected"
+    cmp -s "$work/expected" "$work/$2" || fail "zifrano-lettere ${*:3} wrote as its $2:
+$(od -c "$work/$2")
+instead of:
+$(od -c "$work/expected")"
+}
+expect_tool '' 'centoventitre / 45\r\n' '' 123.45
+# The command line reaches the tool in UTF-8, by its manifest.
+expect_tool '' '\r\n' "zifrano-lettere: argomento 1: non è un importo: '12è'\r\n" 12è
+expect_tool '1\n\x1a\n2\r\n' 'uno / 00\r\n\r\ndue / 00\r\n' \
+    "zifrano-lettere: riga 2: non è un importo: '\\\\x1a'\r\n"
+# A table's rows end as they came, whatever the line end.
+expect_tool 'A;B\r\n1;2\n3;4' \
+    'A;B;Importo in lettere;Importo intero in lettere\r\n1;2;due / 00;due\n3;4;quattro / 00;quattro\n' \
+    '' --csv B
+for case in '0:123' '1:abc' '2:--bogus'; do
+    "$wine" "$folder/zifrano-lettere.exe" "${case#*:}" >/dev/null 2>&1 && status=0 || status=$?
+    ((status == ${case%%:*})) || fail "zifrano-lettere ${case#*:} ended with $status"
+done
+timed "tool: 123.45 worded with CRLF, a UTF-8 argument quoted back, Ctrl+Z read as a byte, a table's LF and CRLF rows kept, statuses 0, 1 and 2"
+
+# --- window ------------------------------------------------------------------------------
+openbox --sm-disable >/dev/null 2>&1 &
+openbox=$!
+wait_until 100 0.05 xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null ||
+    fail "openbox did not start"
+
+# Handlers for the addresses the window opens: Wine hands web and mail addresses to these.
+mkdir -p "$work/handlers"
+for handler in xdg-open xdg-email; do
+    printf '#!/bin/sh\nprintf "%%s\\n" "$*" >>"%s/opened"\n' "$work" >"$work/handlers/$handler"
+    chmod +x "$work/handlers/$handler"
+done
+export PATH=$work/handlers:$PATH
+
+visible() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 | grep .; }
+closed() { ! visible "$1" >/dev/null; }
+clipboard_is() { [[ "$(xclip -o -selection clipboard 2>/dev/null)" == "$1" ]]; }
+opened() { grep -qxF "$1" "$work/opened" 2>/dev/null; }
+# Window $1's "x y width height": Wine draws the frame itself (see below), so this is the frame.
+geometry() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X:/ {x=$4} /Absolute upper-left Y:/ {y=$4}
+        /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}'
+}
+frame_corner() { geometry "$window" | cut -d' ' -f1,2; }
+# Whether the window's frame stands at the corner of the screen's available area. Its left
+# edge may stand off the area by the frame's side: Qt counts the side and bottom of a Windows
+# frame as the invisible resize border that Windows 10 and 11 draw around a window, which Wine
+# draws instead.
+at_corner() {
+    local x y width area_x area_y
+    read -r x y width _ < <(geometry "$window")
+    IFS=', ' read -r area_x area_y _ < <(xprop -root _NET_WORKAREA | sed 's/.* = //')
+    ((y == area_y && x <= area_x && x >= area_x - (width - 508) / 2))
+}
+# Clicks the point $1 $2 of the window's client area, below the menu bar: the frame around it is
+# as wide on every side but the top.
+click_client() {
+    local width height border
+    read -r _ _ width height < <(geometry "$window")
+    border=$(((width - 508) / 2)) # the client area is 508 by 107 pixels
+    xdotool mousemove --window "$window" $((border + $1)) $((height - border - 107 + $2)) click 1
+}
+
+milliseconds() { echo $(($(date +%s%N) / 1000000)); }
+focused() { [[ "$(xdotool getwindowfocus 2>/dev/null)" == "$window" ]]; }
+
+# Starts the program the Start-menu entry names and waits for its window; $1 names the start in
+# the message, which gives the time it took.
+start_window() {
+    local started_ms
+    grep -qaF "$(winepath_of "$folder/zifrano.exe")" "$menu" ||
+        fail "the Start-menu entry does not name $folder/zifrano.exe"
+    started_ms=$(milliseconds)
+    "$wine" "$folder/zifrano.exe" >>"$work/zifrano.log" 2>&1 &
+    app=$!
+    window=$(wait_until 600 0.05 visible "$title") || fail "no window titled '$title' ($1)"
+    say "window: shown $(($(milliseconds) - started_ms)) ms after a $1 start"
+}
+
+winepath_of() { WINEDEBUG=-all "$wine" winepath -w "$1" | tr -d '\r'; }
+ended() { ! kill -0 "$app" 2>/dev/null; }
+
+# Ends the window with a click on "Fine" and checks that the program ended with status 0.
+end_with_fine() {
+    click_client 345 31
+    wait_until 100 0.05 ended || fail "\"Fine\" did not end the program"
+    local status=0
+    wait "$app" || status=$?
+    ((status == 0)) || fail "\"Fine\" ended the program with status $status"
+}
+
+start_window cold
+wait_until 100 0.05 focused || fail "the window did not take the keyboard"
+mkdir -p "$shots"
+read -r left top width height < <(geometry "$window")
+scrot --overwrite --autoselect "$left,$top,$width,$height" "$shots/zifrano-window-windows.png" ||
+    fail "no screenshot"
+say "window: $width x $height, frame included; screenshot $shots/zifrano-window-windows.png"
+
+# The field's text is selected at start: 250 replaces it.
+xdotool type --delay 50 250
+xdotool key alt+c
+wait_until 100 0.05 visible ZIFRANO >/dev/null || fail "no notice after Alt+C"
+wait_until 40 0.05 clipboard_is 'duecentocinquanta / 00' ||
+    fail "the clipboard holds '$(xclip -o -selection clipboard 2>/dev/null)'"
+xdotool key Return
+wait_until 100 0.05 closed ZIFRANO || fail "the notice did not close with Return"
+
+# "Informazioni" puts the window back at its corner, wherever it was moved.
+corner=$(frame_corner)
+at_corner || fail "the window's frame stands at $corner, not at the available area's corner"
+# Dragged away by its title bar, as a user moves it.
+xdotool mousemove --window "$window" 100 10 mousedown 1 mousemove_relative --sync 150 100 \
+    mousemove_relative --sync 150 100 mouseup 1
+wait_until 40 0.05 at_corner && fail "the window could not be moved away from its corner"
+xdotool key alt+i
+wait_until 100 0.05 visible ZIFRANO >/dev/null || fail "no about box after Alt+I"
+xdotool key Return
+wait_until 100 0.05 closed ZIFRANO || fail "the about box did not close with Return"
+wait_until 40 0.05 at_corner ||
+    fail "the frame stands at $(frame_corner) after the about box, not at the corner"
+corner_again=$(frame_corner)
+
+# The logo opens the author's web page, and "?" > "Scrivi all'autore" a mail to the author.
+click_client 438 28
+wait_until 100 0.05 opened https://zifrano.example/ ||
+    fail "the logo opened '$(cat "$work/opened" 2>/dev/null)', not the web page"
+xdotool key --window "$window" alt+question
+sleep 0.5
+xdotool key s
+wait_until 100 0.05 opened mailto:autore@zifrano.example ||
+    fail "\"Scrivi all'autore\" opened '$(cat "$work/opened" 2>/dev/null)', not a mail"
+end_with_fine
+timed "window: 250 copied as 'duecentocinquanta / 00' with its notice; the frame at $corner, back at $corner_again after the about box; the web page and the mail opened by the desktop; \"Fine\" ended it with status 0"
+
+start_window warm
+end_with_fine
+# Wine's font log names the faces its programs add: the window's, from the fonts folder.
+WINEDEBUG=-all,+font start_window traced
+grep -q 'family_name L"DejaVu Sans Condensed"' "$work/zifrano.log" ||
+    fail "the window did not add its DejaVu Sans Condensed"
+end_with_fine
+say "window: it added the DejaVu Sans Condensed beside it"
+kill "$openbox"
+wait "$openbox" 2>/dev/null || true
+openbox=
+
+# --- uninstall, and once more for every user ----------------------------------------------
+uninstall /CurrentUser
+timed "uninstall: no file and no registry key left"
+install /AllUsers
+uninstall /AllUsers
+timed "for every user: installed and uninstalled, nothing left"
