@@ -9,6 +9,8 @@
 # (unpacked into build-windows/). Without it, scripts/build-qt-windows.sh builds one from Debian's
 # source once (about 20 minutes on two cores) and keeps it for later builds.
 set -euo pipefail
+# A relative ZIFRANO_QT_WINDOWS names a path from where the script was started.
+given=${ZIFRANO_QT_WINDOWS:+$(realpath -m "$ZIFRANO_QT_WINDOWS")}
 cd "$(dirname "$0")/.."
 say() { printf 'build-windows: %s\n' "$*"; }
 fail() { say "FAIL: $*" >&2; exit 1; }
@@ -41,19 +43,19 @@ qt_prefix_in() {
 
 # The lines of the uninstaller that remove what the folder $1 holds: each file, then each
 # folder, deepest first, and only once empty.
+# shellcheck disable=SC2016 # $INSTDIR is the installer's variable
 uninstall_lines() {
-    (
-        cd "$1"
-        find . -type f | sed 's|^\./||' | sort | tr / '\\' |
-            sed 's|.*|Delete "$INSTDIR\\&"|'
-        find . -mindepth 1 -type d | sed 's|^\./||' | sort -r | tr / '\\' |
-            sed 's|.*|RMDir "$INSTDIR\\&"|'
-    )
+    local path
+    while IFS= read -r path; do
+        printf 'Delete "$INSTDIR\\%s"\n' "${path//\//\\}"
+    done < <(cd "$1" && find . -type f -printf '%P\n' | sort)
+    while IFS= read -r path; do
+        printf 'RMDir "$INSTDIR\\%s"\n' "${path//\//\\}"
+    done < <(cd "$1" && find . -mindepth 1 -type d -printf '%P\n' | sort -r)
 }
 
 scripts/install-deps.sh --windows
 mkdir -p "$out"
-given=${ZIFRANO_QT_WINDOWS:-}
 if [[ -z "$given" ]]; then
     qt=$(scripts/build-qt-windows.sh)
 elif [[ -d "$given" ]]; then
@@ -67,7 +69,8 @@ ln -sfn "$qt" "$out/qt"
 say "Qt for Windows: $qt"
 
 cmake --preset windows >/dev/null
-cmake --build --preset windows
+cmake --build --preset windows >"$out/build.log" 2>&1 ||
+    { tail -n 40 "$out/build.log"; fail "the build failed; see $out/build.log"; }
 
 stage=$out/$name
 rm -rf "$stage"
