@@ -93,6 +93,7 @@ timed "files: zifrano.exe a window program, zifrano-lettere.exe a console one, b
 # The build's own prefix, made before the tests run two at a time, its server and services kept
 # running throughout: a test program would otherwise now and then meet the server shutting down
 # after the last one, and services it started would hold its output open.
+mkdir -p "$out/cmake/wine"
 WINEPREFIX=$out/cmake/wine "$wineserver" --persistent
 WINEPREFIX=$out/cmake/wine "$wine" wineboot --init </dev/null >/dev/null 2>&1
 ctest --preset windows >"$work/ctest.log" 2>&1 || { cat "$work/ctest.log"; fail "tests under Wine"; }
