@@ -12,7 +12,8 @@
 #              openbox: found by its title, 250 typed and copied with Alt+C, the notice, the
 #              clipboard read back, the about box and the frame back at the corner, the web page
 #              and the mail handed to the desktop's handlers, "Fine" ending it with status 0,
-#              then a second start; its screenshot goes to SCREENSHOT_DIR
+#              then a second start, and a third that adds its font and reads Qt's Italian
+#              texts; its screenshot goes to SCREENSHOT_DIR
 #   uninstall  silently: no file and no registry key of ours is left
 #   all users  installed and uninstalled again as an administrator, for every user
 #   scripts/check-windows.sh [SCREENSHOT_DIR]
@@ -322,12 +323,15 @@ timed "window: 250 copied as 'duecentocinquanta / 00' with its notice; the frame
 
 start_window warm
 end_with_fine
-# Wine's font log names the faces its programs add: the window's, from the fonts folder.
-WINEDEBUG=-all,+font start_window traced
+# Wine's logs name the faces its programs add, and the files they read: the window's font from
+# the fonts folder, and Qt's Italian texts from the translations folder.
+WINEDEBUG=-all,+font,+file start_window traced
 grep -q 'family_name L"DejaVu Sans Condensed"' "$work/zifrano.log" ||
     fail "the window did not add its DejaVu Sans Condensed"
+grep -q 'CreateFileW L"[^"]*[\]translations[\]*qtbase_it\.qm" GENERIC_READ' "$work/zifrano.log" ||
+    fail "the window did not read Qt's Italian texts"
 end_with_fine
-say "window: it added the DejaVu Sans Condensed beside it"
+say "window: it added the DejaVu Sans Condensed beside it and read Qt's Italian texts"
 kill "$openbox"
 wait "$openbox" 2>/dev/null || true
 openbox=
