@@ -125,7 +125,7 @@ registry_value() {
 
 # Installs silently with option $1 (/CurrentUser or /AllUsers) and sets $folder and $menu, the
 # Unix paths of the installed folder and of the Start-menu entry, after checking them.
-install() {
+install_silently() {
     "$wine" "$setup" /S "$1" || fail "the installer ($1) ended with status $?"
     local root=HKCU location
     [[ "$1" == /AllUsers ]] && root=HKLM
@@ -147,7 +147,7 @@ no_uninstaller_runs() { ! pgrep -f 'nsu.*\.tmp' >/dev/null; }
 entry_gone() { ! "$wine" reg query "$1\\$uninstall_key" >/dev/null 2>&1; }
 
 # Uninstalls silently as the uninstall entry says, and checks that nothing of ours is left.
-uninstall() {
+uninstall_silently() {
     local root=HKCU command
     [[ "$1" == /AllUsers ]] && root=HKLM
     command=$(registry_value "$root\\$uninstall_key" QuietUninstallString)
@@ -168,7 +168,7 @@ uninstall() {
 $(grep -i zifrano "$WINEPREFIX"/*.reg)"
 }
 
-install /CurrentUser
+install_silently /CurrentUser
 timed "install"
 
 # --- tool --------------------------------------------------------------------------------
@@ -337,8 +337,8 @@ wait "$openbox" 2>/dev/null || true
 openbox=
 
 # --- uninstall, and once more for every user ----------------------------------------------
-uninstall /CurrentUser
+uninstall_silently /CurrentUser
 timed "uninstall: no file and no registry key left"
-install /AllUsers
-uninstall /AllUsers
+install_silently /AllUsers
+uninstall_silently /AllUsers
 timed "for every user: installed and uninstalled, nothing left"
