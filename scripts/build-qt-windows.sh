@@ -25,17 +25,24 @@ if [[ -f "$prefix/lib/cmake/Qt6/qt.toolchain.cmake" ]]; then
     exit 0
 fi
 
-# apt-get source needs the archive's source index.
+# apt-get source needs the archive's source index. The deb-src entries are the deb ones with
+# their options, a signing key included: apt refuses one source with two keys.
 if [[ -z "$(apt-get indextargets 'Identifier: Sources')" ]]; then
     ((EUID == 0)) || fail "apt has no deb-src entry, and adding one needs root"
-    # shellcheck disable=SC2016 # apt's own placeholders, not the shell's
-    mapfile -t archives < <(apt-get indextargets --no-release-info \
-        --format '$(REPO_URI) $(RELEASE)' 'Identifier: Packages' | sort -u)
-    ((${#archives[@]} > 0)) || fail "apt reads no archive"
-    for archive in "${archives[@]}"; do echo "deb-src $archive main"; done \
-        >/etc/apt/sources.list.d/zifrano-deb-src.list
-    say "added $(wc -l </etc/apt/sources.list.d/zifrano-deb-src.list) deb-src entries"
-    apt-get update -q >&2
+    sources=/etc/apt/sources.list.d/zifrano-deb-src
+    for list in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+        [[ -f "$list" ]] && sed -n 's/^deb\([[:space:]]\)/deb-src\1/p' "$list"
+    done >"$sources.list"
+    deb822=(/etc/apt/sources.list.d/*.sources)
+    for list in "${deb822[@]}"; do
+        [[ -f "$list" ]] && sed 's/^Types:.*/Types: deb-src/' "$list"
+    done >"$sources.sources.new"
+    mv "$sources.sources.new" "$sources.sources"
+    if ! apt-get update -q >&2; then
+        rm -f "$sources.list" "$sources.sources" # never leave apt unable to read its sources
+        fail "apt could not read the deb-src entries it was given"
+    fi
+    say "added deb-src entries beside the deb ones"
 fi
 
 work=$cache/qt6-win64-build
