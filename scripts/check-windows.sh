@@ -59,16 +59,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Runs "$@" up to $1 times, $2 seconds apart, until it succeeds.
-wait_until() {
-    local tries=$1 pause=$2
-    shift 2
-    for _ in $(seq "$tries"); do
-        "$@" && return 0
-        sleep "$pause"
-    done
-    return 1
-}
+# shellcheck source=scripts/x11-waiting.sh
+. scripts/x11-waiting.sh
 
 # --- files -------------------------------------------------------------------------------
 subsystem() { x86_64-w64-mingw32-objdump -p "$1" | awk '/^Subsystem/ {print $3, $4}'; }
@@ -217,8 +209,7 @@ for handler in xdg-open xdg-email; do
 done
 export PATH=$work/handlers:$PATH
 
-visible() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 | grep .; }
-closed() { ! visible "$1" >/dev/null; }
+closed() { ! visible_window "$1" >/dev/null; }
 clipboard_is() { [[ "$(xclip -o -selection clipboard 2>/dev/null)" == "$1" ]]; }
 opened() { grep -qxF "$1" "$work/opened" 2>/dev/null; }
 # Window $1's "x y width height": Wine draws the frame itself (see below), so this is the frame.
@@ -258,7 +249,7 @@ start_window() {
     started_ms=$(milliseconds)
     "$wine" "$folder/zifrano.exe" >>"$work/zifrano.log" 2>&1 &
     app=$!
-    window=$(wait_until 600 0.05 visible "$title") || fail "no window titled '$title' ($1)"
+    window=$(wait_until 600 0.05 visible_window "$title") || fail "no window titled '$title' ($1)"
     say "window: shown $(($(milliseconds) - started_ms)) ms after a $1 start"
 }
 
@@ -285,7 +276,7 @@ say "window: $width x $height, frame included; screenshot $shots/zifrano-window-
 # The field's text is selected at start: 250 replaces it.
 xdotool type --delay 50 250
 xdotool key alt+c
-wait_until 100 0.05 visible ZIFRANO >/dev/null || fail "no notice after Alt+C"
+wait_until 100 0.05 visible_window ZIFRANO >/dev/null || fail "no notice after Alt+C"
 wait_until 40 0.05 clipboard_is 'duecentocinquanta / 00' ||
     fail "the clipboard holds '$(xclip -o -selection clipboard 2>/dev/null)'"
 xdotool key Return
@@ -302,7 +293,7 @@ drag_away() {
 }
 wait_until 3 0.5 drag_away || fail "the window could not be dragged away from its corner"
 xdotool key alt+i
-wait_until 100 0.05 visible ZIFRANO >/dev/null || fail "no about box after Alt+I"
+wait_until 100 0.05 visible_window ZIFRANO >/dev/null || fail "no about box after Alt+I"
 xdotool key Return
 wait_until 100 0.05 closed ZIFRANO || fail "the about box did not close with Return"
 wait_until 40 0.05 at_corner ||

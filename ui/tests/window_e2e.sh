@@ -40,28 +40,13 @@ fail() {
     exit 1
 }
 
-# Runs "$@" up to $1 times, $2 seconds apart, until it succeeds; fails if it never does.
-wait_until() {
-    local tries=$1 pause=$2
-    shift 2
-    for _ in $(seq "$tries"); do
-        "$@" && return 0
-        sleep "$pause"
-    done
-    return 1
-}
-
-# Prints the id of a visible window whose title is exactly $1.
-visible_window() {
-    local id
-    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1) || true
-    [[ -n "$id" ]] && echo "$id"
-}
+# shellcheck source=scripts/x11-waiting.sh
+. "$here/../../scripts/x11-waiting.sh"
 
 # Up to about fifteen seconds: a sanitizer build on a busy machine starts slowly.
 wait_for_window() { wait_until 300 0.05 visible_window "$1"; }
 
-notice_shown() { xdotool search --onlyvisible --name '^ZIFRANO$' >/dev/null 2>&1; }
+notice_shown() { visible_window ZIFRANO >/dev/null; }
 notice_closed() { ! notice_shown; }
 
 clipboard() { xclip -o -selection clipboard 2>/dev/null; }
