@@ -29,21 +29,22 @@ QString fromStd(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// A key that carries a printable character.
+bool carriesPrintable(const QKeyEvent& key) {
+    const QString text = key.text();
+    return !text.isEmpty() && text.front().isPrint();
+}
+
 // A key that would put text into the field: a printable character or a paste.
 bool insertsText(const QKeyEvent& key) {
-    if (key.matches(QKeySequence::Paste)) {
-        return true;
-    }
-    const QString text = key.text();
-    return !text.isEmpty() && text.front().isPrint() && !(key.modifiers() & kCommandModifiers);
+    return key.matches(QKeySequence::Paste) ||
+           (carriesPrintable(key) && !(key.modifiers() & kCommandModifiers));
 }
 
 // A printable key held with Alt or Meta, which the field itself would type. Ctrl+Alt is left to
 // the field: it is how Windows reports AltGr, which types characters.
 bool typesWithCommandModifier(const QKeyEvent& key) {
-    const QString text = key.text();
-    return !text.isEmpty() && text.front().isPrint() &&
-           (key.modifiers() & (Qt::AltModifier | Qt::MetaModifier)) &&
+    return carriesPrintable(key) && (key.modifiers() & (Qt::AltModifier | Qt::MetaModifier)) &&
            !(key.modifiers() & Qt::ControlModifier);
 }
 
