@@ -210,7 +210,6 @@ done
 export PATH=$work/handlers:$PATH
 
 closed() { ! visible_window "$1" >/dev/null; }
-clipboard_is() { [[ "$(xclip -o -selection clipboard 2>/dev/null)" == "$1" ]]; }
 opened() { grep -qxF "$1" "$work/opened" 2>/dev/null; }
 # Window $1's "x y width height": Wine draws the frame itself (see below), so this is the frame.
 geometry() {
@@ -238,7 +237,6 @@ click_client() {
 }
 
 milliseconds() { echo $(($(date +%s%N) / 1000000)); }
-focused() { [[ "$(xdotool getwindowfocus 2>/dev/null)" == "$window" ]]; }
 
 # Starts the program the Start-menu entry names and waits for its window; $1 names the start in
 # the message, which gives the time it took.
@@ -266,7 +264,7 @@ end_with_fine() {
 }
 
 start_window cold
-wait_until 100 0.05 focused || fail "the window did not take the keyboard"
+wait_until 100 0.05 has_keyboard "$window" || fail "the window did not take the keyboard"
 mkdir -p "$shots"
 read -r left top width height < <(geometry "$window")
 scrot --overwrite --autoselect "$left,$top,$width,$height" "$shots/zifrano-window-windows.png" ||
@@ -277,7 +275,7 @@ say "window: $width x $height, frame included; screenshot $shots/zifrano-window-
 xdotool type --delay 50 250
 xdotool key alt+c
 wait_until 100 0.05 visible_window ZIFRANO >/dev/null || fail "no notice after Alt+C"
-wait_until 40 0.05 clipboard_is 'duecentocinquanta / 00' ||
+wait_until 40 0.05 clipboard_holds 'duecentocinquanta / 00' ||
     fail "the clipboard holds '$(xclip -o -selection clipboard 2>/dev/null)'"
 xdotool key Return
 wait_until 100 0.05 closed ZIFRANO || fail "the notice did not close with Return"

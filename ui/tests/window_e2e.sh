@@ -49,10 +49,6 @@ wait_for_window() { wait_until 300 0.05 visible_window "$1"; }
 notice_shown() { visible_window ZIFRANO >/dev/null; }
 notice_closed() { ! notice_shown; }
 
-clipboard() { xclip -o -selection clipboard 2>/dev/null; }
-
-clipboard_holds() { [[ "$(clipboard)" == "$1" ]]; }
-
 # Waits up to two seconds for the clipboard to hold exactly $1.
 expect_clipboard() {
     wait_until 40 0.05 clipboard_holds "$1" ||
@@ -222,8 +218,7 @@ menu_bar=$((height - 107))
 
 # The window asks for the keyboard itself; wait until it has it. Its first activation puts the
 # frame, title bar included, at the available area's corner.
-has_keyboard() { [[ "$(xdotool getwindowfocus 2>/dev/null)" == "$window" ]]; }
-wait_until 100 0.05 has_keyboard || true
+wait_until 100 0.05 has_keyboard "$window" || true
 expect_corner "at start"
 
 if [[ "$mode" == atspi ]]; then
@@ -237,7 +232,7 @@ if [[ -z "$mode" ]]; then
     echo "window $width x $height; screenshot $out/zifrano-window.png"
 fi
 
-has_keyboard || fail "the window did not take the keyboard"
+has_keyboard "$window" || fail "the window did not take the keyboard"
 
 # Typing replaces the selected "123"; the comma arrives as a full stop. Alt+C copies the euro
 # wording and, the first time, shows the notice.
