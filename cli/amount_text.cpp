@@ -53,13 +53,20 @@ bool takeCurrency(std::string_view& text, bool atFront) {
     return false;
 }
 
-// The number without what may stand around it: blanks, one currency sign and one sign, before or
-// after, or the parentheses that mark a negative amount in accounts.
-std::string_view takeAffixes(std::string_view text, bool& negative) {
+// What stands around the number: blanks, one currency sign and one sign, before or after, or the
+// parentheses that mark a negative amount in accounts.
+struct Affixes {
+    std::string_view number;
+    bool negative = false;
+    bool dashForCents = false; ///< "12,-": whole euros, as some people write them
+};
+
+Affixes takeAffixes(std::string_view text) {
+    Affixes taken;
     text = trimBlanks(text);
-    bool signed_ = text.size() >= 2 && text.starts_with('(') && text.ends_with(')');
-    if (signed_) {
-        negative = true;
+    bool sign = text.size() >= 2 && text.starts_with('(') && text.ends_with(')');
+    if (sign) {
+        taken.negative = true;
         text = trimBlanks(text.substr(1, text.size() - 2));
     }
     bool currency = false;
@@ -67,19 +74,21 @@ std::string_view takeAffixes(std::string_view text, bool& negative) {
         took = true;
         if (!currency && (takeCurrency(text, true) || takeCurrency(text, false))) {
             currency = true;
-        } else if (!signed_ && (text.starts_with('-') || text.starts_with('+'))) {
-            negative = text.front() == '-';
+        } else if (!sign && (text.starts_with('-') || text.starts_with('+'))) {
+            taken.negative = text.front() == '-';
             text.remove_prefix(1);
-            signed_ = true;
-        } else if (!signed_ && text.ends_with('-')) {
-            negative = true;
+            sign = true;
+        } else if (!sign && text.ends_with('-')) {
             text.remove_suffix(1);
-            signed_ = true;
+            taken.dashForCents = text.ends_with(',') || text.ends_with('.');
+            taken.negative = !taken.dashForCents;
+            sign = true;
         } else {
             took = false;
         }
     }
-    return text;
+    taken.number = text;
+    return taken;
 }
 
 // The digits of a number and what stands between them: group(i) comes before separators[i].
@@ -158,10 +167,11 @@ bool groupedByThree(const Groups& split, std::size_t decimal) {
                        three);
 }
 
-// "1.234" or "12,500" without --migliaia: a thousand and more, or a little over one?
+// "1.234", "0,500" or "1234.500" without --migliaia: thousands, or decimals? An Italian reads the
+// one full stop or comma before exactly three digits as a thousands separator, whatever stands
+// before it, and a plain reader as the decimal point.
 bool ambiguous(const Groups& split, std::size_t decimal) {
-    return split.count() == 2 && decimal == 0 && split.group(1).size() == 3 &&
-           !split.group(0).empty() && split.group(0).size() <= 3 && split.group(0).front() != '0';
+    return decimal + 2 == split.count() && split.group(decimal + 1).size() == 3;
 }
 
 // The exponent after an "e": a sign and digits, nothing else.
@@ -250,6 +260,8 @@ std::string_view reason(Refusal refusal, Form form) {
         return "non è un importo";
     case Refusal::Negative:
         return "importo negativo";
+    case Refusal::DashForCents:
+        return "un trattino non è un decimale: un importo intero si scrive 12 o 12,00";
     case Refusal::Ambiguous:
         return "migliaia o decimali? Con --migliaia il punto separa le migliaia";
     case Refusal::NeedsThousands:
@@ -323,25 +335,21 @@ std::size_t printableSequence(std::string_view text, char32_t& point) {
 
 } // namespace
 
-bool AmountText::endsWithLeadingZero() const {
-    // A zero with nothing before it, or only a sign or an opening bracket.
-    return m_text == "0" || m_text.ends_with("+0") || m_text.ends_with("-0") ||
-           m_text.ends_with("(0");
-}
-
 void AmountText::append(std::string_view piece) {
     m_shown.append(piece.substr(0, kShownBytes - std::min(m_shown.size(), kShownBytes)));
     for (const char c : piece) {
         if (m_tooLong || (c == ' ' && (m_text.empty() || m_text.back() == ' ')) ||
-            (c == '0' && endsWithLeadingZero())) {
+            (c == '0' && m_afterLeadingZero)) {
             continue;
         }
         if (c != ' ' && ++m_kept > kLongestAmount) {
             m_tooLong = true;
             m_text.clear();
-        } else {
-            m_text += c;
+            continue;
         }
+        m_text += c;
+        m_afterLeadingZero = c == '0' && !m_digitSeen;
+        m_digitSeen = m_digitSeen || isDigit(c);
     }
 }
 
@@ -350,6 +358,7 @@ void AmountText::clear() {
     m_shown.clear();
     m_kept = 0;
     m_tooLong = false;
+    m_digitSeen = m_afterLeadingZero = false;
 }
 
 std::variant<Amount, Refusal> readAmount(const AmountText& text, Figures figures, Form form) {
@@ -359,13 +368,20 @@ std::variant<Amount, Refusal> readAmount(const AmountText& text, Figures figures
     if (trimBlanks(text.text()).empty()) {
         return Refusal::Empty;
     }
-    bool negative = false;
-    const auto read = readNumber(takeAffixes(text.text(), negative), figures);
+    const Affixes affixes = takeAffixes(text.text());
+    const auto read = readNumber(affixes.number, figures);
+    // "1.234,-" is told as it is, with or without --migliaia, where the figures read either way.
+    if (affixes.dashForCents &&
+        (std::holds_alternative<DecimalNumber>(read) ||
+         std::holds_alternative<DecimalNumber>(
+             readNumber(affixes.number, Figures::ItalianThousands)))) {
+        return Refusal::DashForCents;
+    }
     if (const auto* refusal = std::get_if<Refusal>(&read)) {
         return *refusal;
     }
     const auto& number = std::get<DecimalNumber>(read);
-    if (negative && !number.digits.empty()) {
+    if (affixes.negative && !number.digits.empty()) {
         return Refusal::Negative;
     }
     if (tooManyDecimals(number, form)) {

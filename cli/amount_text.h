@@ -24,6 +24,7 @@ enum class Refusal {
     Empty,
     NotAnAmount,
     Negative,
+    DashForCents,    ///< "12,-": whole euros written with a dash for the cents
     Ambiguous,       ///< "12.500": thousands or decimals? Only --migliaia can tell.
     NeedsThousands,  ///< "1.234,56" without --migliaia
     BadGrouping,     ///< a thousands separator out of place
@@ -43,8 +44,9 @@ inline constexpr std::size_t kShownBytes = 4 * kQuotedCharacters + 1;
 inline constexpr std::size_t kLongestAmount = 256;
 
 /// The text of one amount, gathered a piece at a time in bounded memory. Leading blanks, a run of
-/// spaces after the first and zeros in front of the first digit cannot make an amount long, so
-/// they are dropped as they come; past kLongestAmount other characters the text is too long and
+/// spaces after the first and zeros after the first digit when it is a zero (wherever the number
+/// begins: after a sign, a currency sign or a blank) cannot make an amount long, so they are
+/// dropped as they come; past kLongestAmount other characters the text is too long and
 /// the rest is passed over. Its first bytes are kept as they came, to be shown in a message.
 class AmountText {
 public:
@@ -60,12 +62,13 @@ public:
     std::string_view shown() const { return m_shown; }
 
 private:
-    bool endsWithLeadingZero() const;
-
     std::string m_text;
     std::string m_shown;
     std::size_t m_kept = 0; // characters kept, spaces aside
     bool m_tooLong = false;
+    bool m_digitSeen = false;
+    bool m_afterLeadingZero = false; // the last character kept is a zero, the first digit
+
 };
 
 /// Reads `text` strictly as exactly one amount, as a person reading a spreadsheet reads it, or

@@ -19,19 +19,19 @@ bool applyFlag(std::string_view option, Request& request) {
     return true;
 }
 
-// The separator a user names: one ASCII character, or "\t" for a tab; never one that CSV gives
-// another meaning.
-std::variant<char, UsageError> separatorNamed(std::string_view name) {
+// The separator or the quote a user names: one ASCII character, or "\t" for a tab; never a line
+// break, which ends rows.
+std::variant<char, UsageError> characterNamed(std::string_view option, std::string_view name) {
     if (name == "\\t") {
         return '\t';
     }
     if (name.size() != 1 || static_cast<unsigned char>(name.front()) >= 0x80) {
-        return UsageError{"il separatore è un solo carattere ASCII, come ; o , (\\t per il "
-                          "tabulatore): " +
+        return UsageError{"il valore di " + std::string(option) +
+                          " è un solo carattere ASCII, come ; o , (\\t per il tabulatore): " +
                           quoteForTerminal(name)};
     }
-    if (name == "\"" || name == "\r" || name == "\n") {
-        return UsageError{"il separatore non può essere le virgolette né un a capo"};
+    if (name == "\r" || name == "\n") {
+        return UsageError{"il valore di " + std::string(option) + " non può essere un a capo"};
     }
     return name.front();
 }
@@ -41,17 +41,24 @@ UsageError unknownOption(std::string_view option) {
     if (option.size() > 1 &&
         std::string_view("0123456789.,").find(option[1]) != std::string::npos) {
         message += " (per un importo negativo usare '--' prima)";
-    } else if (option.starts_with("--csv=") || option.starts_with("--separatore=")) {
+    } else if (option.starts_with("--csv=") || option.starts_with("--separatore=") ||
+               option.starts_with("--virgolette=")) {
         message += " (il valore va dopo uno spazio)";
     }
     return UsageError{message};
 }
 
 // With --csv, what stands beside the options is the table's file, if anything.
-std::optional<UsageError> checkCsv(Request& request, bool separatorGiven) {
+std::optional<UsageError> checkCsv(Request& request, bool quoteGiven) {
     if (!request.csvColumn) {
-        return separatorGiven ? std::optional(UsageError{"--separatore vale solo con --csv"})
-                              : std::nullopt;
+        if (request.separator || quoteGiven) {
+            return UsageError{std::string(request.separator ? "--separatore" : "--virgolette") +
+                              " vale solo con --csv"};
+        }
+        return std::nullopt;
+    }
+    if (request.separator.value_or(kDefaultSeparator) == request.quote) {
+        return UsageError{"il separatore e le virgolette devono essere caratteri diversi"};
     }
     if (request.amounts.size() > 1) {
         return UsageError{"con --csv si legge al più un file"};
@@ -69,33 +76,37 @@ std::optional<UsageError> checkCsv(Request& request, bool separatorGiven) {
 std::variant<Request, UsageError> parseArguments(std::span<const char* const> arguments) {
     Request request;
     bool onlyAmounts = false;
-    bool separatorGiven = false;
+    bool quoteGiven = false;
     for (auto at = arguments.begin(); at != arguments.end(); ++at) {
         const std::string_view argument = *at;
-        const bool takesValue = argument == "--csv" || argument == "--separatore";
+        const bool takesCharacter = argument == "--separatore" || argument == "--virgolette";
         if (onlyAmounts || argument.size() < 2 || argument.front() != '-') {
             request.amounts.push_back(argument);
         } else if (argument == "--") {
             onlyAmounts = true;
-        } else if (takesValue && std::next(at) == arguments.end()) {
+        } else if ((takesCharacter || argument == "--csv") && std::next(at) == arguments.end()) {
             return UsageError{"manca il valore di " + std::string(argument)};
         } else if (argument == "--csv") {
             if (request.csvColumn) {
                 return UsageError{"--csv indicato più di una volta"};
             }
             request.csvColumn = *++at;
-        } else if (argument == "--separatore") {
-            const auto separator = separatorNamed(*++at);
-            if (const auto* error = std::get_if<UsageError>(&separator)) {
+        } else if (takesCharacter) {
+            const auto named = characterNamed(argument, *++at);
+            if (const auto* error = std::get_if<UsageError>(&named)) {
                 return *error;
             }
-            request.separator = std::get<char>(separator);
-            separatorGiven = true;
+            if (argument == "--separatore") {
+                request.separator = std::get<char>(named);
+            } else {
+                request.quote = std::get<char>(named);
+                quoteGiven = true;
+            }
         } else if (!applyFlag(argument, request)) {
             return unknownOption(argument);
         }
     }
-    if (auto error = checkCsv(request, separatorGiven)) {
+    if (auto error = checkCsv(request, quoteGiven)) {
         return *error;
     }
     return request;

@@ -11,6 +11,9 @@
 
 namespace zifrano::cli {
 
+/// Between the fields of a CSV file, unless the command line or the file says otherwise.
+inline constexpr char kDefaultSeparator = ';';
+
 struct Request {
     Form form = Form::Euro;
     Figures figures = Figures::Plain;
@@ -19,7 +22,9 @@ struct Request {
     std::vector<std::string_view> amounts;     ///< none: read standard input
     std::optional<std::string_view> csvColumn; ///< --csv: the amount column's title or number
     std::optional<std::string_view> csvFile;   ///< with --csv: the table; none, standard input
-    char separator = ';';                      ///< --separatore: between the fields of a CSV file
+    /// --separatore: between the fields of a CSV file; none, the file's "sep=" line or the default
+    std::optional<char> separator;
+    char quote = '"'; ///< --virgolette: around a CSV field that holds separators or line breaks
 };
 
 struct UsageError {
@@ -27,8 +32,8 @@ struct UsageError {
 };
 
 /// Reads the command line (without the program name). Options may stand anywhere before "--";
-/// everything after it is an amount, even when it starts with "-". "--csv" and "--separatore"
-/// take the argument that follows them.
+/// everything after it is an amount, even when it starts with "-". "--csv", "--separatore" and
+/// "--virgolette" take the argument that follows them.
 std::variant<Request, UsageError> parseArguments(std::span<const char* const> arguments);
 
 } // namespace zifrano::cli

@@ -2,6 +2,7 @@
 
 #include "amount_text.h"
 #include "csv_reader.h"
+#include "encodings.h"
 #include "waiting_input.h"
 
 #include "zifrano/importo_in_lettere.h"
@@ -14,6 +15,7 @@
 #include <ostream>
 #include <string>
 #include <variant>
+#include <utility>
 #include <vector>
 
 namespace zifrano::cli {
@@ -26,9 +28,16 @@ constexpr std::size_t kLongestTitle = 1024;
 constexpr std::string_view kQuotesInDoubt =
     "virgolette ambigue: i fogli di calcolo dividono la riga in campi in modi diversi";
 
+// A title as the user reads it: in UTF-8, or in Windows-1252 where it is not UTF-8.
+std::string readable(std::string_view title) {
+    return isUtf8(title) ? std::string(title) : fromWindows1252(title);
+}
+
 // A title as it is compared: without a byte-order mark, blanks and tabs around it, in lower case
 // (ASCII, and the accented capitals of Latin-1 as UTF-8 writes them).
-std::string comparable(std::string_view title) {
+std::string comparable(std::string_view written) {
+    const std::string read = readable(written);
+    std::string_view title = read;
     while (title.starts_with(kByteOrderMark)) {
         title.remove_prefix(kByteOrderMark.size());
     }
@@ -76,7 +85,7 @@ std::string notFound(std::string_view named, const std::vector<std::string>& tit
     std::string message = "la colonna " + quoteForTerminal(named) + " non è nell'intestazione";
     message += titles.empty() ? ", che è vuota" : "; titoli letti: ";
     for (std::size_t i = 0; i < std::min(titles.size(), kTitlesShown); ++i) {
-        message += (i > 0 ? ", " : "") + quoteForTerminal(titles[i], 20);
+        message += (i > 0 ? ", " : "") + quoteForTerminal(readable(titles[i]), 20);
     }
     message += titles.size() > kTitlesShown ? ", …" : "";
     for (const std::string_view other : {",", "\t"}) {
@@ -112,7 +121,7 @@ std::variant<std::size_t, std::string> findColumn(std::string_view named,
     if (matches.size() == 1 && numbersAColumn && number != matches.front()) {
         return "la colonna " + shown + " è ambigua: è il titolo della colonna " +
                std::to_string(matches.front()) + " e il numero della colonna " +
-               std::to_string(number) + ", " + quoteForTerminal(titles[number - 1], 20);
+               std::to_string(number) + ", " + quoteForTerminal(readable(titles[number - 1]), 20);
     }
     if (matches.size() == 1) {
         return matches.front() - 1;
@@ -131,28 +140,33 @@ public:
         : m_request(request)
         , m_input(input)
         , m_out(out)
-        , m_err(err) {}
+        , m_err(err)
+        , m_separator(request.separator.value_or(kDefaultSeparator))
+        , m_reader(m_separator, request.quote, *this) {}
 
-    void raw(std::string_view bytes) override;
-    void text(std::string_view piece) override;
-    void fieldEnd(const FieldView& field) override;
-    bool rowEnd(std::string_view lineEnd, RowKind kind) override;
-
-    /// Ends a table whose header had no line end, or that had no header at all.
+    void read(std::string_view piece) { m_reader.read(piece); }
+    /// Ends the table: its last row, a header without a line end, or a quote left open.
     void finish();
-    /// Reports a quoted field still open at the end of the input.
-    void unclosedQuote(std::size_t row);
 
     bool stopped() const { return m_stopped; }
     int status() const { return m_status; }
 
 private:
+    void raw(std::string_view bytes) override;
+    void text(std::string_view piece) override;
+    void fieldEnd(const FieldView& field) override;
+    bool rowEnd(std::string_view lineEnd, RowKind kind) override;
+
     bool inHeader() const { return !m_column; }
+    void writeByteOrderMark();
+    bool takeSeparatorLine(std::string_view lineEnd);
     void headerEnd(std::string_view lineEnd);
     void dataRowEnd(RowKind kind);
     void wordAmount();
     void writeField(std::string_view text);
     void writeWordings(std::optional<Amount> amount);
+    void textBeyondHeader();
+    void writeHeldSeparators();
     /// A message about row `row`; the exit status becomes 1.
     void complain(std::size_t row, const std::string& message);
     /// A usage error (status 2): the table is not read further.
@@ -162,6 +176,8 @@ private:
     const WaitingInput& m_input;
     std::ostream& m_out;
     std::ostream& m_err;
+    char m_separator;
+    CsvReader m_reader;
     std::string m_header; // the header's bytes, held until the column is known
     std::vector<std::string> m_titles{std::string()};
     std::optional<std::size_t> m_column;
@@ -170,17 +186,29 @@ private:
     std::size_t m_fields = 0; // the fields of this row ended so far
     AmountText m_amount;
     std::string m_amountQuoted; // the amount's field, when text stood after its closing quote
+    // Separators of empty fields past the header's last, held until the row shows whether they
+    // go after the wordings or whether text past the header makes the row too long.
+    std::size_t m_heldSeparators = 0;
+    bool m_textBeyondHeader = false;
+    bool m_markWritten = false;
     int m_status = 0;
     bool m_stopped = false;
 };
 
 void TableCopier::raw(std::string_view bytes) {
-    if (!inHeader()) {
+    if (inHeader()) {
+        if (m_header.append(bytes).size() > kLongestHeader) {
+            complain(m_row, "l'intestazione è più lunga di " +
+                                std::to_string(kLongestHeader / 1024) + " KiB");
+            m_stopped = true;
+        }
+    } else if (m_fields < m_width || m_textBeyondHeader) {
         m_out << bytes;
-    } else if (m_header.append(bytes).size() > kLongestHeader) {
-        complain(m_row,
-                 "l'intestazione è più lunga di " + std::to_string(kLongestHeader / 1024) + " KiB");
-        m_stopped = true;
+    } else if (bytes.find_first_not_of(m_separator) == std::string_view::npos) {
+        m_heldSeparators += bytes.size();
+    } else {
+        textBeyondHeader();
+        m_out << bytes;
     }
 }
 
@@ -190,6 +218,8 @@ void TableCopier::text(std::string_view piece) {
         title.append(piece.substr(0, kLongestTitle + 1 - std::min(title.size(), kLongestTitle)));
     } else if (m_fields == *m_column) {
         m_amount.append(piece);
+    } else if (m_fields >= m_width && !piece.empty() && !m_textBeyondHeader) {
+        textBeyondHeader();
     }
 }
 
@@ -205,14 +235,33 @@ void TableCopier::fieldEnd(const FieldView& field) {
     ++m_fields;
 }
 
-// A field we add: quoted when it holds the separator (the texts we add hold no quote).
-void TableCopier::writeField(std::string_view text) {
-    m_out << m_request.separator;
-    if (text.find(m_request.separator) == std::string_view::npos) {
-        m_out << text;
-    } else {
-        m_out << '"' << text << '"';
+void TableCopier::textBeyondHeader() {
+    m_textBeyondHeader = true;
+    writeHeldSeparators();
+}
+
+void TableCopier::writeHeldSeparators() {
+    for (; m_heldSeparators > 0; --m_heldSeparators) {
+        m_out << m_separator;
     }
+}
+
+// A field we add: quoted when it holds the separator or a quote, a quote inside doubled.
+void TableCopier::writeField(std::string_view text) {
+    m_out << m_separator;
+    const char special[] = {m_separator, m_request.quote, '\n', '\r'};
+    if (text.find_first_of(std::string_view(special, sizeof special)) == std::string_view::npos) {
+        m_out << text;
+        return;
+    }
+    m_out << m_request.quote;
+    for (const char c : text) {
+        m_out << c;
+        if (c == m_request.quote) {
+            m_out << c;
+        }
+    }
+    m_out << m_request.quote;
 }
 
 // The wordings asked for, or empty fields in their place when there is no amount to word.
@@ -234,18 +283,46 @@ void TableCopier::stop(const std::string& message) {
     m_stopped = true;
 }
 
+void TableCopier::writeByteOrderMark() {
+    // Kept, for the spreadsheets that look for it.
+    if (m_input.hadByteOrderMark() && !std::exchange(m_markWritten, true)) {
+        m_out << kByteOrderMark;
+    }
+}
+
+// Excel's first line "sep=;" names the separator, and the header comes after it.
+bool TableCopier::takeSeparatorLine(std::string_view lineEnd) {
+    const bool separatorLine = m_row == 1 && m_header.size() == 5 && m_header.starts_with("sep=") &&
+                               m_header[4] != m_request.quote &&
+                               static_cast<unsigned char>(m_header[4]) < 0x80;
+    if (!separatorLine) {
+        return false;
+    }
+    if (!m_request.separator) {
+        m_separator = m_header[4];
+        m_reader.setSeparator(m_separator);
+    }
+    writeByteOrderMark();
+    m_out << m_header << lineEnd;
+    m_header.clear();
+    m_titles = {std::string()};
+    return true;
+}
+
 void TableCopier::headerEnd(std::string_view lineEnd) {
+    if (takeSeparatorLine(lineEnd)) {
+        return;
+    }
     m_titles.resize(m_fields); // the title begun after the last field end is none
     m_width = m_fields;
-    const auto found = findColumn(*m_request.csvColumn, m_titles, m_header, m_request.separator);
+    const auto found = findColumn(*m_request.csvColumn, m_titles, m_header, m_separator);
     if (const auto* message = std::get_if<std::string>(&found)) {
         stop(*message);
         return;
     }
     m_column = std::get<std::size_t>(found);
-    if (m_input.hadByteOrderMark()) {
-        m_out << kByteOrderMark; // kept, for the spreadsheets that look for it
-    }
+    m_reader.splitRawFrom(m_width - 1);
+    writeByteOrderMark();
     m_out << m_header;
     if (m_request.form == Form::Euro) {
         writeField("Importo in lettere");
@@ -271,15 +348,14 @@ void TableCopier::wordAmount() {
 }
 
 void TableCopier::dataRowEnd(RowKind kind) {
-    const bool hasAmount = m_fields > *m_column && m_fields <= m_width;
     // A short row is filled out, so that the wordings stand in their columns.
     for (std::size_t field = m_fields; field < m_width; ++field) {
-        m_out << m_request.separator;
+        m_out << m_separator;
     }
     if (kind == RowKind::QuotesInDoubt) {
         complain(m_row, std::string(kQuotesInDoubt));
         writeWordings(std::nullopt);
-    } else if (hasAmount) {
+    } else if (m_fields > *m_column && !m_textBeyondHeader) {
         wordAmount();
     } else {
         complain(m_row,
@@ -307,23 +383,27 @@ bool TableCopier::rowEnd(std::string_view lineEnd, RowKind kind) {
         if (kind != RowKind::Blank) {
             dataRowEnd(kind);
         }
+        writeHeldSeparators();
         m_out << lineEnd;
     }
     ++m_row;
     m_fields = 0;
     m_amount.clear();
     m_amountQuoted.clear();
+    m_textBeyondHeader = false;
     return true;
 }
 
 void TableCopier::finish() {
-    if (inHeader() && !m_stopped) {
+    if (m_stopped) {
+        return;
+    }
+    if (!m_reader.finish()) {
+        complain(m_reader.openedAt(),
+                 "virgolette aperte e mai chiuse; da qui alla fine nessun importo è stato letto");
+    } else if (inHeader()) {
         rowEnd("\n", RowKind::Plain);
     }
-}
-
-void TableCopier::unclosedQuote(std::size_t row) {
-    complain(row, "virgolette aperte e mai chiuse; da qui alla fine nessun importo è stato letto");
 }
 
 } // namespace
@@ -333,17 +413,13 @@ int wordCsvTable(const Request& request, std::istream& in, std::ostream& out, st
         out.flush();
         err.flush();
     });
+    const Utf16Output encoded(out, input.encoding());
     TableCopier copier(request, input, out, err);
-    CsvReader reader(request.separator, copier);
     for (std::string_view piece; !copier.stopped() && out && !(piece = input.take()).empty();) {
-        reader.read(piece);
+        copier.read(piece);
     }
-    if (!copier.stopped() && out) {
-        if (reader.finish()) {
-            copier.finish();
-        } else {
-            copier.unclosedQuote(reader.openedAt());
-        }
+    if (out) {
+        copier.finish();
     }
     return copier.status();
 }

@@ -7,22 +7,19 @@ namespace zifrano::cli {
 LineReader::LineReader(std::streambuf& in, std::function<void()> beforeWaiting)
     : m_in(in, std::move(beforeWaiting)) {}
 
-void LineReader::keep(std::string_view piece) {
-    m_line.append(piece);
-}
-
 const AmountText* LineReader::next() {
     m_line.clear();
     while (!m_unread.empty() || !(m_unread = m_in.take()).empty()) {
-        if (std::exchange(m_afterCarriageReturn, false) && m_unread.front() == '\n') {
-            m_unread.remove_prefix(1); // the rest of a CRLF
+        if (const char paired = std::exchange(m_pairedLineEnd, 0);
+            paired != 0 && m_unread.front() == paired) {
+            m_unread.remove_prefix(1); // the rest of a line end whose line has been read
             continue;
         }
         const auto end = std::find_if(m_unread.begin(), m_unread.end(), isLineEnd);
         const auto size = static_cast<std::size_t>(end - m_unread.begin());
-        keep(m_unread.substr(0, size));
+        m_line.append(m_unread.substr(0, size));
         if (end != m_unread.end()) {
-            m_afterCarriageReturn = *end == '\r';
+            m_pairedLineEnd = pairedLineEnd(*end);
             m_unread.remove_prefix(size + 1);
             return &m_line;
         }

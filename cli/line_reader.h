@@ -12,8 +12,8 @@
 
 namespace zifrano::cli {
 
-/// Reads lines from a stream buffer. LF, CRLF and a lone CR each end a line, and a UTF-8
-/// byte-order mark at the very start is skipped (see WaitingInput). A line is kept as an
+/// Reads lines from a stream buffer, in the encoding its first bytes tell (see WaitingInput). LF,
+/// CR and the pairs CR LF and LF CR each end a line (see isLineEnd). A line is kept as an
 /// AmountText, in bounded memory however long it is.
 class LineReader {
 public:
@@ -21,17 +21,18 @@ public:
     /// out before the reader blocks.
     LineReader(std::streambuf& in, std::function<void()> beforeWaiting);
 
+    /// The input's encoding (see WaitingInput::encoding).
+    Encoding encoding() { return m_in.encoding(); }
+
     /// The next line, or nothing at the end of the input. The line lives until the next call. A
     /// read error is thrown as the stream buffer throws it.
     const AmountText* next();
 
 private:
-    void keep(std::string_view piece);
-
     WaitingInput m_in;
     AmountText m_line;         // kept, so that its memory serves every line
     std::string_view m_unread; // taken from the input, not yet read
-    bool m_afterCarriageReturn = false;
+    char m_pairedLineEnd = 0;  // what would complete the line end just read
 };
 
 } // namespace zifrano::cli

@@ -39,6 +39,7 @@ TEST_P(ToolAmount, IsWordedOrRefusedWithAnEmptyLineAndAMessage) {
 const std::string kMille = "milleduecentotrentaquattro";
 const std::string kThousandsOrDecimals =
     "migliaia o decimali? Con --migliaia il punto separa le migliaia: ";
+const std::string kDash = "un trattino non è un decimale: un importo intero si scrive 12 o 12,00: ";
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ToolAmount,
@@ -53,7 +54,9 @@ INSTANTIATE_TEST_SUITE_P(
         // A lone separator before three digits could be either.
         AmountCase{"", "12.500", "", kThousandsOrDecimals + "'12.500'"},
         AmountCase{"", "1,234", "", kThousandsOrDecimals + "'1,234'"},
-        AmountCase{"", "0.500", "Zero / 50", ""}, AmountCase{"", "1234.500", kMille + " / 50", ""},
+        AmountCase{"", "0.500", "", kThousandsOrDecimals + "'0.500'"},
+        AmountCase{"", "1 234.500", "", kThousandsOrDecimals + "'1 234.500'"},
+        AmountCase{"", "0,500", "", kThousandsOrDecimals + "'0,500'"},
         AmountCase{"", "1,234,567", "", "non è un importo: '1,234,567'"},
         AmountCase{"", "1.234,56", "",
                    "più di un separatore: con --migliaia il punto separa le migliaia: '1.234,56'"},
@@ -65,9 +68,15 @@ INSTANTIATE_TEST_SUITE_P(
         AmountCase{"--lire", "12,50", "", "decimali in un importo in lire: '12,50'"},
         AmountCase{"--lire", "0,5", "", "decimali in un importo in lire: '0,5'"},
         AmountCase{"--lire", "12,00", "dodici", ""},
+        // Whole euros written with a dash: not a negative amount.
+        AmountCase{"", "12,-", "", kDash + "'12,-'"},
+        AmountCase{"", "€ 1.234,-", "", kDash + "'€ 1.234,-'"},
         // Currency signs, UTF-8 and Windows-1252, before or after; signs of a negative amount.
         AmountCase{"", "€ 1234,56", kMille + " / 56", ""}, AmountCase{"", "7EUR", "sette / 00", ""},
         AmountCase{"", "eur 7", "sette / 00", ""}, AmountCase{"", "\x80 12,50", "dodici / 50", ""},
+        // Windows-1252's no-break space, and a thin space after the amount.
+        AmountCase{"--lire", "\xa0" "1\xa0" "234\xa0", kMille, ""},
+        AmountCase{"--lire", "7\u2009", "sette", ""},
         AmountCase{"", "-€ 12,00", "", "importo negativo: '-€ 12,00'"},
         AmountCase{"", "12,00-", "", "importo negativo: '12,00-'"},
         AmountCase{"--migliaia", "(1.234,56)", "", "importo negativo: '(1.234,56)'"},
@@ -81,6 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Leading zeros and blanks never make an amount too long.
         AmountCase{"--lire", std::string(300, '0') + "1", "uno", ""},
         AmountCase{"--lire", "+" + std::string(300, '0') + "1", "uno", ""},
+        AmountCase{"--lire", "€" + std::string(300, '0') + "1", "uno", ""},
         AmountCase{"--lire", std::string(300, ' ') + "1 000", "mille", ""},
         AmountCase{"--lire", std::string(257, '9'), "",
                    "troppo lungo per essere un importo: '" + std::string(40, '9') + "'…"},
@@ -94,6 +104,9 @@ INSTANTIATE_TEST_SUITE_P(
         AmountCase{"--migliaia", "1.234,56 €", kMille + " / 56", ""},
         AmountCase{"--migliaia", "EUR 1 234", kMille + " / 00", ""},
         AmountCase{"--migliaia", "1.000.234", "unmilioneduecentotrentaquattro / 00", ""},
+        AmountCase{"--migliaia", "012.500", "dodicimilacinquecento / 00", ""},
+        AmountCase{"--migliaia", "0001.000", "mille / 00", ""},
+        AmountCase{"--migliaia", "0,500", "Zero / 50", ""},
         AmountCase{"--migliaia", "99,999", "", "più di due decimali: '99,999'"},
         AmountCase{"--migliaia", "1.23,4", "", "separatore delle migliaia fuori posto: '1.23,4'"},
         AmountCase{"--migliaia", "1234.567", "",
@@ -156,15 +169,21 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{{"--csv=1"},
                   "opzione non riconosciuta: '--csv=1' (il valore va dopo uno spazio)"},
         UsageCase{{"1", "--csv"}, "manca il valore di --csv"},
+        UsageCase{{"--csv", "1", "--separatore"}, "manca il valore di --separatore"},
+        UsageCase{{"--virgolette", "'"}, "--virgolette vale solo con --csv"},
         UsageCase{{"--separatore", ","}, "--separatore vale solo con --csv"},
         UsageCase{{"--csv", "1", "a.csv", "b.csv"}, "con --csv si legge al più un file"},
         UsageCase{{"--csv", "1", "--csv", "2"}, "--csv indicato più di una volta"},
         // A separator CSV gives another meaning, or that is not one byte.
         UsageCase{{"--csv", "1", "--separatore", "\""},
-                  "il separatore non può essere le virgolette né un a capo"},
-        UsageCase{
-            {"--csv", "1", "--separatore", "€"},
-            "il separatore è un solo carattere ASCII, come ; o , (\\t per il tabulatore): '€'"}));
+                  "il separatore e le virgolette devono essere caratteri diversi"},
+        UsageCase{{"--csv", "1", "--virgolette", "\t", "--separatore", "\\t"},
+                  "il separatore e le virgolette devono essere caratteri diversi"},
+        UsageCase{{"--csv", "1", "--virgolette", "\n"},
+                  "il valore di --virgolette non può essere un a capo"},
+        UsageCase{{"--csv", "1", "--separatore", "€"},
+                  "il valore di --separatore è un solo carattere ASCII, come ; o , (\\t per il "
+                  "tabulatore): '€'"}));
 
 // What only a real process shows. The script is run by bash, and holds no single quote.
 int runShell(const std::string& script) {

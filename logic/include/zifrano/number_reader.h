@@ -10,13 +10,17 @@ namespace zifrano {
 
 /// The blanks that may stand between the groups of an amount's digits: a space, and the no-break,
 /// narrow no-break and thin spaces (U+00A0, U+202F, U+2009) that spreadsheets and some locales
-/// put between thousands.
-inline constexpr std::array<std::string_view, 4> kBlanks = {" ", "\u00A0", "\u202F", "\u2009"};
+/// put between thousands; last, the no-break space as Windows-1252 writes it, the single byte
+/// 0xA0, which is never a whole character in UTF-8 (after the UTF-8 one, so that it is taken
+/// whole).
+inline constexpr std::array<std::string_view, 5> kBlanks = {" ", "\u00A0", "\u202F", "\u2009",
+                                                            "\xa0"};
 
 /// The length in bytes of the blank that `text` begins with, or 0 when it begins with none.
 constexpr std::size_t blankAt(std::string_view text) {
     // Every blank begins with one of these bytes: most characters are told apart by the first.
-    if (text.empty() || (text.front() != ' ' && text.front() != '\xc2' && text.front() != '\xe2')) {
+    if (text.empty() || (text.front() != ' ' && text.front() != '\xc2' && text.front() != '\xe2' &&
+                         text.front() != '\xa0')) {
         return 0;
     }
     for (const std::string_view blank : kBlanks) {
