@@ -371,10 +371,9 @@ std::variant<Amount, Refusal> readAmount(const AmountText& text, Figures figures
     const Affixes affixes = takeAffixes(text.text());
     const auto read = readNumber(affixes.number, figures);
     // "1.234,-" is told as it is, with or without --migliaia, where the figures read either way.
-    if (affixes.dashForCents &&
-        (std::holds_alternative<DecimalNumber>(read) ||
-         std::holds_alternative<DecimalNumber>(
-             readNumber(affixes.number, Figures::ItalianThousands)))) {
+    if (affixes.dashForCents && (std::holds_alternative<DecimalNumber>(read) ||
+                                 std::holds_alternative<DecimalNumber>(
+                                     readNumber(affixes.number, Figures::ItalianThousands)))) {
         return Refusal::DashForCents;
     }
     if (const auto* refusal = std::get_if<Refusal>(&read)) {

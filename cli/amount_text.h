@@ -68,7 +68,6 @@ private:
     bool m_tooLong = false;
     bool m_digitSeen = false;
     bool m_afterLeadingZero = false; // the last character kept is a zero, the first digit
-
 };
 
 /// Reads `text` strictly as exactly one amount, as a person reading a spreadsheet reads it, or

@@ -14,8 +14,8 @@
 #include <optional>
 #include <ostream>
 #include <string>
-#include <variant>
 #include <utility>
+#include <variant>
 #include <vector>
 
 namespace zifrano::cli {

@@ -27,7 +27,12 @@ void appendUtf8(char32_t point, std::string& utf8) {
 
 // The length of the UTF-8 sequence that `lead` begins, or 0 for a byte that begins none.
 std::size_t sequenceLength(unsigned char lead) {
-    return lead < 0x80 ? 1 : lead < 0xc2 ? 0 : lead < 0xe0 ? 2 : lead < 0xf0 ? 3 : lead < 0xf5 ? 4 : 0;
+    return lead < 0x80   ? 1
+           : lead < 0xc2 ? 0
+           : lead < 0xe0 ? 2
+           : lead < 0xf0 ? 3
+           : lead < 0xf5 ? 4
+                         : 0;
 }
 
 constexpr char32_t kIllFormed = 0xffffffff;
@@ -157,9 +162,7 @@ private:
         return m_failed ? 0 : count;
     }
 
-    int sync() override {
-        return !m_failed && m_target.pubsync() == 0 ? 0 : -1;
-    }
+    int sync() override { return !m_failed && m_target.pubsync() == 0 ? 0 : -1; }
 
     void writeUnit(char32_t unit) {
         const std::array<char, 2> bytes = {static_cast<char>(m_bigEndian ? unit >> 8 : unit),

@@ -24,10 +24,12 @@ constexpr std::array kMarks = {
     Mark{"\xfe\xff"sv, Encoding::Utf16BigEndian, "UTF-16BE"},
 };
 
-bool beginsAMark(std::string_view start) {
-    return std::any_of(kMarks.begin(), kMarks.end(), [start](const Mark& mark) {
+// Whether the first bytes could still turn out to be a mark, or wide text without one.
+bool tellsTooLittle(std::string_view start) {
+    const bool beginsAMark = std::any_of(kMarks.begin(), kMarks.end(), [start](const Mark& mark) {
         return mark.bytes.size() > start.size() && mark.bytes.starts_with(start);
     });
+    return beginsAMark || start.size() < 2 || (start.size() < 4 && start.find('\0') != start.npos);
 }
 
 // A NUL in every other byte, or three in four, is UTF-16 or UTF-32 written without a mark.
@@ -69,8 +71,9 @@ Encoding WaitingInput::encoding() {
     }
     std::string_view piece = takeWaiting(0);
     // Waiting for a single byte gives the first byte alone when the writer is slower than we are:
-    // the rest of a mark is waited for before it is looked for.
-    while (!piece.empty() && beginsAMark(piece)) {
+    // the rest of a mark, or the bytes that show wide text, are waited for before they are
+    // looked for.
+    while (!piece.empty() && tellsTooLittle(piece)) {
         const std::size_t before = piece.size();
         if ((piece = takeWaiting(before)).size() == before) {
             break; // the input ended inside the mark

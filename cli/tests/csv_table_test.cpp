@@ -44,6 +44,17 @@ void PrintTo(const CsvCase& c, std::ostream* os) {
     *os << c.arguments;
 }
 
+// ASCII and `text`'s code units as UTF-16 bytes, little-endian or big-endian.
+std::string utf16(std::u16string_view text, bool bigEndian = false) {
+    std::string bytes;
+    for (const char16_t unit : text) {
+        const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xff);
+        bytes += bigEndian ? high : low;
+        bytes += bigEndian ? low : high;
+    }
+    return bytes;
+}
+
 class CsvTable : public testing::TestWithParam<CsvCase> {};
 
 // Read whole, and in pieces of one, two and three bytes.
@@ -52,7 +63,10 @@ TEST_P(CsvTable, AddsTheWordingsToEachRow) {
     std::istringstream split(c.arguments);
     const std::vector<std::string> words{std::istream_iterator<std::string>(split), {}};
     std::vector<const char*> arguments(words.size());
-    std::ranges::transform(words, arguments.begin(), &std::string::c_str);
+    // "␣" stands for a space, which the arguments cannot hold.
+    std::ranges::transform(words, arguments.begin(), [](const std::string& word) {
+        return word == "␣" ? " " : word.c_str();
+    });
     for (const std::size_t size : std::array<std::size_t, 4>{c.input.size(), 1, 2, 3}) {
         InPieces pieces(c.input, size);
         std::istream in(&pieces);
@@ -116,6 +130,55 @@ INSTANTIATE_TEST_SUITE_P(
                 "1 234;milleduecentotrentaquattro / 00;milleduecentotrentaquattro\ny;\x80 3;tre / "
                 "00;tre\n",
             "", 0},
+        // With a space for the separator, every space separates: two stand around an empty field.
+        CsvCase{"--csv Importo --separatore ␣",
+                "Data Cliente Importo Colli\n01/12/2026  12,50 3\n \"a b\" 7\n",
+                "Data Cliente Importo Colli \"Importo in lettere\" \"Importo intero in lettere\"\n"
+                "01/12/2026  12,50 3 \"dodici / 50\" dodici\n \"a b\" 7  \"sette / 00\" sette\n",
+                "", 0},
+        // Another quote; blanks after a closing quote end the field; a quote in what we add is
+        // doubled.
+        CsvCase{"--csv 2 --virgolette ' --separatore e",
+                "'Nota'  eImporto\n'riga\nuno e due'e5\n'it''s' e'6' \nxeabc\n",
+                "'Nota'  eImportoe'Importo in lettere'e'Importo intero in lettere'\n'riga\nuno e "
+                "due'e5e'cinque / 00'e'cinque'\n'it''s' e'6' e'sei / 00'e'sei'\nxeabcee\n",
+                kRow + "4: non è un importo: 'abc'\n", 1},
+        // Empty fields past the header go after the wordings; text there makes the row too
+        // long. Rows of separators or empty quotes alone are blank rows.
+        CsvCase{"--csv 2", "A;B\nx;1;\ny;2;;\n;;\n\"\";\"\"\nz;3;;w\n",
+                "A;B" + kTitles +
+                    "\nx;1;uno / 00;uno;\ny;2;due / 00;due;;\n;;\n\"\";\"\"\nz;3;;w;;\n",
+                kRow + "6: ha 4 campi, l'intestazione 2\n", 1},
+        // Excel's line naming the separator comes before the header; LF CR ends a row.
+        CsvCase{"--csv 2", "sep=,\n\rA,B\n\rx,\"1,5\"\n\ry,z",
+                "sep=,\n\rA,B,Importo in lettere,Importo intero in lettere\n\rx,\"1,5\",uno / "
+                "50,uno\n\ry,z,,\n\r",
+                kRow + "4: non è un importo: 'z'\n", 1},
+        // UTF-16 is answered in UTF-16, with its mark, every code unit kept.
+        CsvCase{"--csv 2", utf16(u"\uFEFF\U0001F600;\xD800\r\n\u00E0;€ 7\r\n", true),
+                utf16(u"\uFEFF\U0001F600;\xD800;Importo in lettere;Importo intero in "
+                      u"lettere\r\n\u00E0;€ 7;sette / 00;sette\r\n",
+                      true),
+                "", 0},
+        CsvCase{"--csv 1", utf16(u"A\n"), "",
+                "zifrano-lettere: il testo è in UTF-16LE senza BOM: salvarlo in UTF-8, o in UTF-16 "
+                "con BOM\n",
+                1},
+        // Windows-1252 titles are read as such; so is its no-break space.
+        CsvCase{"--csv totale€ --migliaia",
+                "Citt\xe0;Totale\x80\r\nx;\x80\xa0"
+                "1\xa0"
+                "234,56\r\n",
+                "Citt\xe0;Totale\x80" + kTitles +
+                    "\r\nx;\x80\xa0"
+                    "1\xa0"
+                    "234,56;milleduecentotrentaquattro / "
+                    "56;milleduecentotrentaquattro\r\n",
+                "", 0},
+        CsvCase{"--csv x", "Citt\xe0;Totale\x80\r\n", "",
+                "zifrano-lettere: la colonna 'x' non è nell'intestazione; titoli letti: 'Città', "
+                "'Totale€'\n",
+                2},
         // A quote left open is an error at the row where it opened, never a merge in silence.
         CsvCase{"--csv 2", "A;B\n1;2\n\"aperte;3\n4;5\n",
                 "A;B" + kTitles + "\n1;2;due / 00;due\n\"aperte;3\n4;5\n",

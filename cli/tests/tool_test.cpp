@@ -75,7 +75,11 @@ INSTANTIATE_TEST_SUITE_P(
         AmountCase{"", "€ 1234,56", kMille + " / 56", ""}, AmountCase{"", "7EUR", "sette / 00", ""},
         AmountCase{"", "eur 7", "sette / 00", ""}, AmountCase{"", "\x80 12,50", "dodici / 50", ""},
         // Windows-1252's no-break space, and a thin space after the amount.
-        AmountCase{"--lire", "\xa0" "1\xa0" "234\xa0", kMille, ""},
+        AmountCase{"--lire",
+                   "\xa0"
+                   "1\xa0"
+                   "234\xa0",
+                   kMille, ""},
         AmountCase{"--lire", "7\u2009", "sette", ""},
         AmountCase{"", "-€ 12,00", "", "importo negativo: '-€ 12,00'"},
         AmountCase{"", "12,00-", "", "importo negativo: '12,00-'"},
