@@ -42,6 +42,10 @@ void writeEachLine(std::istream& in, std::ostream& out, std::ostream& err, Amoun
         out.flush();
         err.flush();
     });
+    const Utf16Output encoded(out, reader.encoding());
+    if (reader.encoding() != Encoding::Utf8) {
+        out << kByteOrderMark; // so that the answers open as the input did
+    }
     for (std::size_t number = 1; out; ++number) {
         const AmountText* line = reader.next();
         if (!line) {

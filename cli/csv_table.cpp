@@ -246,11 +246,12 @@ void TableCopier::writeHeldSeparators() {
     }
 }
 
-// A field we add: quoted when it holds the separator or a quote, a quote inside doubled.
+// A field we add: quoted when it holds the separator or a quote (it holds no line end), a quote
+// inside doubled.
 void TableCopier::writeField(std::string_view text) {
     m_out << m_separator;
-    const char special[] = {m_separator, m_request.quote, '\n', '\r'};
-    if (text.find_first_of(std::string_view(special, sizeof special)) == std::string_view::npos) {
+    if (text.find(m_separator) == std::string_view::npos &&
+        text.find(m_request.quote) == std::string_view::npos) {
         m_out << text;
         return;
     }

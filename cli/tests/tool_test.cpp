@@ -132,6 +132,25 @@ TEST(Tool, WritesALineForEachLineItReads) {
                   std::string(40, '5') + "'…\n" + line + "9: importo fuori limite: '1e400'\n");
 }
 
+// UTF-16 lines are answered in UTF-16, with a mark; UTF-32 is not read at all.
+TEST(Tool, AnswersInTheEncodingOfItsInput) {
+    const auto run = [](const std::string& input, std::string& error) {
+        std::istringstream in(input);
+        std::ostringstream out, err;
+        const int status = zifrano::cli::runTool({}, in, out, err);
+        error = err.str();
+        return std::to_string(status) + ":" + out.str();
+    };
+    std::string error;
+    EXPECT_EQ(run(std::string("\xfe\xff\0001\0\r\0\n\0002", 10), error),
+              std::string("0:\xfe\xff\0u\0n\0o\0 \0/\0 \0000\0000\0\n\0d\0u\0e\0 \0/\0 "
+                          "\0000\0000\0\n",
+                          40));
+    EXPECT_EQ(run(std::string("\xff\xfe\0\0001\0\0\0", 8), error), "1:");
+    EXPECT_EQ(error,
+              "zifrano-lettere: il testo è in UTF-32LE: salvarlo in UTF-8, o in UTF-16 con BOM\n");
+}
+
 TEST(Tool, WritesItsHelpAndVersion) {
     std::istringstream in;
     std::ostringstream help, version, err;
