@@ -17,7 +17,8 @@ namespace {
 
 constexpr const char* kUsage =
     R"(Uso: zifrano-lettere [--lire] [--migliaia] [--] [IMPORTO ...]
-     zifrano-lettere --csv COLONNA [--separatore CARATTERE] [--migliaia] [--lire] [FILE]
+     zifrano-lettere --csv COLONNA [--separatore CARATTERE]
+                     [--virgolette CARATTERE] [--migliaia] [--lire] [FILE]
 Scrive ogni IMPORTO in lettere, come sugli assegni, uno per riga.
 Senza IMPORTO legge gli importi dallo standard input, uno per riga, e risponde
 a ogni riga appena la legge.
@@ -27,21 +28,23 @@ ogni riga l'importo della COLONNA in lettere: "Importo in lettere" e
 
   --lire      scrive solo la parte intera in lettere (importi in lire)
   --migliaia  il punto separa le migliaia e la virgola i decimali (1.234,56)
-  --csv COLONNA          la colonna degli importi: il suo titolo, o il numero da 1
-  --separatore CARATTERE il separatore dei campi CSV: ; se non indicato, \t per
-                         il tabulatore
+  --csv COLONNA          la colonna degli importi: il titolo o il numero da 1
+  --separatore CARATTERE il separatore dei campi CSV: se non indicato, quello
+                         della riga sep=X in testa al file, o ; (\t per il
+                         tabulatore)
+  --virgolette CARATTERE le virgolette dei campi CSV: " se non indicato
   -h, --help  mostra questo aiuto ed esce
   --version   mostra la versione ed esce
   --          gli argomenti che seguono sono importi anche se iniziano con '-'
 
 Senza --migliaia la virgola vale come punto decimale: 12,5 e 12.5 sono lo
-stesso importo, mentre 12.500 e 1,234 (migliaia o decimali?) sono errori.
-Ogni riga, argomento o campo deve essere un solo importo: gli spazi contano solo
-intorno e tra i gruppi di tre cifre, € o EUR possono stare prima o dopo, e
-nessun decimale viene arrotondato (99,999 è un errore). Un testo che non è un
-importo, una riga vuota, o un importo negativo o troppo grande lasciano una riga
-vuota in uscita e sono segnalati sullo standard error, con il numero della riga
-o dell'argomento.
+stesso importo, mentre 12.500, 0.500 e 1,234 (migliaia o decimali?) sono
+errori. Ogni riga, argomento o campo deve essere un solo importo: gli spazi
+contano solo intorno e tra i gruppi di tre cifre, € o EUR possono stare prima
+o dopo, e nessun decimale viene arrotondato (99,999 è un errore). Un testo che
+non è un importo, una riga vuota, o un importo negativo o troppo grande
+lasciano una riga vuota in uscita e sono segnalati sullo standard error, con
+il numero della riga o dell'argomento.
 
 Stato di uscita: 0 se ogni importo è stato scritto, 1 se qualcosa non era un
 importo o era fuori limite, o se la lettura o la scrittura non sono riuscite,

@@ -254,8 +254,9 @@ TEST(ToolProcess, TextsAreSpelt) {
             "ab; head -c 300000 /dev/zero | tr \"\\0\" x | \"$tool\" --csv 1; printf \"A;A\" | "
             "\"$tool\" --csv a; printf \"A,B\\n1;2;3\\n\\\"\" | \"$tool\" --csv 2 --separatore ,; "
             "\"$tool\" --csv 1 /; \"$tool\" -- 12.500 1.234,56 99,9999 -1 \"12 50\"; "
-            "\"$tool\" --lire 1,5; } 2>&1 | hunspell -d it_IT -l) && test -z \"$(echo \"$words\" "
-            "| grep -v -x -E \"CSV|csv|dell|error|EUR|KiB|nell|version|zifrano\")\""),
+            "\"$tool\" --lire 1,5 12,-; \"$tool\" --virgolette x; printf \"A\\0\" | \"$tool\"; } "
+            "2>&1 | hunspell -d it_IT -l) && test -z \"$(echo \"$words\" | grep -v -x -E "
+            "\"BOM|CSV|csv|dell|error|EUR|KiB|nell|sep|UTF|version|zifrano\")\""),
         0);
 }
 
