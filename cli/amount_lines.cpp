@@ -31,6 +31,11 @@ void AmountLines::write(const AmountText& text, Source source) {
     m_out << (m_form == Form::Euro ? ImportoInLettere(amount) : NumeroInLettere(amount)) << '\n';
 }
 
+void AmountLines::complain(std::string_view message) {
+    m_err << kMessagePrefix << message << '\n';
+    m_sawRefusal = true;
+}
+
 void writeEach(std::span<const std::string_view> amounts, AmountLines& lines) {
     for (std::size_t i = 0; i < amounts.size(); ++i) {
         lines.write(AmountText(amounts[i]), Source{"argomento", i + 1});
@@ -46,12 +51,12 @@ void writeEachLine(std::istream& in, std::ostream& out, std::ostream& err, Amoun
     if (reader.encoding() != Encoding::Utf8) {
         out << kByteOrderMark; // so that the answers open as the input did
     }
-    for (std::size_t number = 1; out; ++number) {
-        const AmountText* line = reader.next();
-        if (!line) {
-            return;
-        }
+    std::size_t number = 1;
+    for (const AmountText* line = nullptr; out && (line = reader.next()); ++number) {
         lines.write(*line, Source{"riga", number});
+    }
+    if (reader.lostHalfCharacter()) {
+        lines.complain(kHalfCharacter);
     }
 }
 

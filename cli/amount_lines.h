@@ -25,6 +25,9 @@ public:
     /// message on `err` naming where it came from and showing the text.
     void write(const AmountText& text, Source source);
 
+    /// A message about the input as a whole; the exit status becomes 1.
+    void complain(std::string_view message);
+
     /// True once any amount could not be worded.
     bool sawRefusal() const { return m_sawRefusal; }
 

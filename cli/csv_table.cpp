@@ -158,7 +158,6 @@ private:
     bool rowEnd(std::string_view lineEnd, RowKind kind) override;
 
     bool inHeader() const { return !m_column; }
-    void writeByteOrderMark();
     bool takeSeparatorLine(std::string_view lineEnd);
     void headerEnd(std::string_view lineEnd);
     void dataRowEnd(RowKind kind);
@@ -178,7 +177,8 @@ private:
     std::ostream& m_err;
     char m_separator;
     CsvReader m_reader;
-    std::string m_header; // the header's bytes, held until the column is known
+    std::string m_header;            // the header's bytes, held until the column is known
+    std::size_t m_separatorLine = 0; // the bytes of Excel's "sep=" line, at the header's start
     std::vector<std::string> m_titles{std::string()};
     std::optional<std::size_t> m_column;
     std::size_t m_width = 0; // the header's fields
@@ -190,7 +190,6 @@ private:
     // go after the wordings or whether text past the header makes the row too long.
     std::size_t m_heldSeparators = 0;
     bool m_textBeyondHeader = false;
-    bool m_markWritten = false;
     int m_status = 0;
     bool m_stopped = false;
 };
@@ -284,13 +283,6 @@ void TableCopier::stop(const std::string& message) {
     m_stopped = true;
 }
 
-void TableCopier::writeByteOrderMark() {
-    // Kept, for the spreadsheets that look for it.
-    if (m_input.hadByteOrderMark() && !std::exchange(m_markWritten, true)) {
-        m_out << kByteOrderMark;
-    }
-}
-
 // Excel's first line "sep=;" names the separator, and the header comes after it.
 bool TableCopier::takeSeparatorLine(std::string_view lineEnd) {
     const bool separatorLine = m_row == 1 && m_header.size() == 5 && m_header.starts_with("sep=") &&
@@ -303,9 +295,9 @@ bool TableCopier::takeSeparatorLine(std::string_view lineEnd) {
         m_separator = m_header[4];
         m_reader.setSeparator(m_separator);
     }
-    writeByteOrderMark();
-    m_out << m_header << lineEnd;
-    m_header.clear();
+    // Held with the header, so that nothing goes out before the header is known good.
+    m_header += lineEnd;
+    m_separatorLine = m_header.size();
     m_titles = {std::string()};
     return true;
 }
@@ -316,14 +308,17 @@ void TableCopier::headerEnd(std::string_view lineEnd) {
     }
     m_titles.resize(m_fields); // the title begun after the last field end is none
     m_width = m_fields;
-    const auto found = findColumn(*m_request.csvColumn, m_titles, m_header, m_separator);
+    const auto found = findColumn(*m_request.csvColumn, m_titles,
+                                  std::string_view(m_header).substr(m_separatorLine), m_separator);
     if (const auto* message = std::get_if<std::string>(&found)) {
         stop(*message);
         return;
     }
     m_column = std::get<std::size_t>(found);
     m_reader.splitRawFrom(m_width - 1);
-    writeByteOrderMark();
+    if (m_input.hadByteOrderMark()) {
+        m_out << kByteOrderMark; // kept, for the spreadsheets that look for it
+    }
     m_out << m_header;
     if (m_request.form == Form::Euro) {
         writeField("Importo in lettere");
@@ -398,6 +393,10 @@ bool TableCopier::rowEnd(std::string_view lineEnd, RowKind kind) {
 void TableCopier::finish() {
     if (m_stopped) {
         return;
+    }
+    if (m_input.lostHalfCharacter()) {
+        m_err << kMessagePrefix << kHalfCharacter << '\n';
+        m_status = std::max(m_status, 1);
     }
     if (!m_reader.finish()) {
         complain(m_reader.openedAt(),

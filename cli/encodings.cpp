@@ -2,6 +2,7 @@
 
 #include <array>
 #include <memory>
+#include <utility>
 
 namespace zifrano::cli {
 namespace {
@@ -118,15 +119,12 @@ void Utf16Decoder::decode(std::string_view bytes, std::string& utf8) {
     }
 }
 
-void Utf16Decoder::finish(std::string& utf8) {
+bool Utf16Decoder::finish(std::string& utf8) {
     if (m_highSurrogate != 0) {
         appendUtf8(m_highSurrogate, utf8);
         m_highSurrogate = 0;
     }
-    if (m_oddByte >= 0) {
-        appendUtf8(0xfffd, utf8);
-        m_oddByte = -1;
-    }
+    return std::exchange(m_oddByte, -1) < 0;
 }
 
 // Encodes the UTF-8 written to it as UTF-16 into the stream's own buffer. A sequence cut between

@@ -21,8 +21,7 @@ bool isUtf8(std::string_view text);
 std::string fromWindows1252(std::string_view text);
 
 /// Turns UTF-16 into UTF-8 a piece at a time. A surrogate without its pair becomes the three
-/// bytes UTF-8 would give its code unit, so that Utf16Output writes it back as it was; an odd
-/// byte at the very end becomes U+FFFD.
+/// bytes UTF-8 would give its code unit, so that Utf16Output writes it back as it was.
 class Utf16Decoder {
 public:
     explicit Utf16Decoder(Encoding encoding)
@@ -31,8 +30,9 @@ public:
     /// Appends `bytes` to `utf8`, decoded; what ends in the middle of a character waits for the
     /// next piece.
     void decode(std::string_view bytes, std::string& utf8);
-    /// Appends what was still waiting, at the end of the input.
-    void finish(std::string& utf8);
+    /// Appends what was still waiting, at the end of the input. Returns false when an odd byte
+    /// was left over, half a character, which nothing can stand for: it is dropped.
+    bool finish(std::string& utf8);
 
 private:
     void unit(char16_t value, std::string& utf8);

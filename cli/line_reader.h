@@ -23,6 +23,7 @@ public:
 
     /// The input's encoding (see WaitingInput::encoding).
     Encoding encoding() { return m_in.encoding(); }
+    bool lostHalfCharacter() const { return m_in.lostHalfCharacter(); }
 
     /// The next line, or nothing at the end of the input. The line lives until the next call. A
     /// read error is thrown as the stream buffer throws it.

@@ -122,7 +122,7 @@ std::string_view WaitingInput::take() {
     while (m_decoded.empty()) {
         const std::string_view bytes = takeBytes();
         if (bytes.empty()) {
-            m_decoder->finish(m_decoded);
+            m_lostHalfCharacter = !m_decoder->finish(m_decoded);
             break;
         }
         m_decoder->decode(bytes, m_decoded);

@@ -15,6 +15,10 @@ namespace zifrano::cli {
 /// The UTF-8 byte-order mark that some programs put before a text.
 inline constexpr std::string_view kByteOrderMark = "\xef\xbb\xbf";
 
+/// What is said when UTF-16 input ends with an odd byte (see WaitingInput::lostHalfCharacter).
+inline constexpr std::string_view kHalfCharacter =
+    "il testo UTF-16 finisce a metà di un carattere: l'ultimo byte è stato tralasciato";
+
 /// LF and CR each end a line, and so do the pairs CR LF and LF CR, taken from the left: "\r\r\n"
 /// is two line ends, "\n\r\n" two as well. This is how spreadsheets count rows.
 constexpr bool isLineEnd(char c) {
@@ -47,6 +51,8 @@ public:
 
     /// Whether the input began with a byte-order mark.
     bool hadByteOrderMark() const { return m_hadByteOrderMark; }
+    /// Whether UTF-16 input ended with an odd byte, which was dropped.
+    bool lostHalfCharacter() const { return m_lostHalfCharacter; }
 
 private:
     // What is waiting, put after the first `kept` bytes of the piece; the piece is returned whole.
@@ -61,6 +67,7 @@ private:
     std::optional<Utf16Decoder> m_decoder;
     std::string m_decoded;
     bool m_hadByteOrderMark = false;
+    bool m_lostHalfCharacter = false;
 };
 
 } // namespace zifrano::cli

@@ -79,6 +79,7 @@ TEST_P(CsvTable, AddsTheWordingsToEachRow) {
 }
 
 const std::string kTitles = ";Importo in lettere;Importo intero in lettere";
+const std::u16string kTitles16 = u";Importo in lettere;Importo intero in lettere";
 const std::string kRow = "zifrano-lettere: riga ", kBom = "\xef\xbb\xbf";
 const std::string kQuotesInDoubt =
     "virgolette ambigue: i fogli di calcolo dividono la riga in campi in modi diversi\n";
@@ -160,10 +161,19 @@ INSTANTIATE_TEST_SUITE_P(
                       u"lettere\r\n\u00E0;€ 7;sette / 00;sette\r\n",
                       true),
                 "", 0},
+        // An odd byte at the end is half a character: dropped, and said.
+        CsvCase{"--csv 1", utf16(u"\uFEFFA\n1") + "\n",
+                utf16(u"\uFEFFA" + kTitles16 + u"\n1;uno / 00;uno\n"),
+                "zifrano-lettere: il testo UTF-16 finisce a metà di un carattere: l'ultimo byte è "
+                "stato tralasciato\n",
+                1},
         CsvCase{"--csv 1", utf16(u"A\n"), "",
                 "zifrano-lettere: il testo è in UTF-16LE senza BOM: salvarlo in UTF-8, o in UTF-16 "
                 "con BOM\n",
                 1},
+        // Titles without case, an accented capital too; the blank after one, not its last byte.
+        CsvCase{"--csv CITTÀ", "N;Città\u00a0\n1;2\n",
+                "N;Città\u00a0" + kTitles + "\n1;2;due / 00;due\n", "", 0},
         // Windows-1252 titles are read as such; so is its no-break space.
         CsvCase{"--csv totale€ --migliaia",
                 "Citt\xe0;Totale\x80\r\nx;\x80\xa0"

@@ -31,6 +31,18 @@ constexpr std::size_t blankAt(std::string_view text) {
     return 0;
 }
 
+/// Whether `text` ends with a whole UTF-8 sequence of two to four bytes: then its last byte is
+/// part of a character ("à" ends with 0xA0), not a character of its own.
+constexpr bool endsWithUtf8Sequence(std::string_view text) {
+    for (std::size_t back = 2; back <= 4 && back <= text.size(); ++back) {
+        const auto lead = static_cast<unsigned char>(text[text.size() - back]);
+        if (lead < 0x80 || lead >= 0xc0) {
+            return back == (lead >= 0xf0 ? 4 : lead >= 0xe0 ? 3 : lead >= 0xc0 ? 2 : 1);
+        }
+    }
+    return false;
+}
+
 /// The length in bytes of the blank that `text` ends with, or 0 when it ends with none.
 constexpr std::size_t blankBefore(std::string_view text) {
     // Every blank ends with one of these bytes.
@@ -39,7 +51,8 @@ constexpr std::size_t blankBefore(std::string_view text) {
         return 0;
     }
     for (const std::string_view blank : kBlanks) {
-        if (text.ends_with(blank)) {
+        if (text.ends_with(blank) &&
+            (blank.size() > 1 || blank == " " || !endsWithUtf8Sequence(text))) {
             return blank.size();
         }
     }
