@@ -335,21 +335,38 @@ std::size_t printableSequence(std::string_view text, char32_t& point) {
 
 } // namespace
 
+void AmountText::keep(std::string_view characters) {
+    if ((m_kept += characters.size()) > kLongestAmount) {
+        m_tooLong = true;
+        m_text.clear();
+    } else {
+        m_text += characters;
+    }
+}
+
 void AmountText::append(std::string_view piece) {
     m_shown.append(piece.substr(0, kShownBytes - std::min(m_shown.size(), kShownBytes)));
-    for (const char c : piece) {
-        if (m_tooLong || (c == ' ' && (m_text.empty() || m_text.back() == ' ')) ||
-            (c == '0' && m_afterLeadingZero)) {
-            continue;
+    while (!piece.empty() && !m_tooLong) {
+        const char c = piece.front();
+        if (c == ' ') {
+            if (!m_text.empty() && m_text.back() != ' ') {
+                m_text += c;
+            }
+            m_afterLeadingZero = false;
+            piece.remove_prefix(1);
+        } else if (m_digitSeen && !m_afterLeadingZero) {
+            // Past the first digit, only runs of spaces are squeezed: the rest is kept as it is.
+            const std::size_t run = std::min(piece.find(' '), piece.size());
+            keep(piece.substr(0, run));
+            piece.remove_prefix(run);
+        } else {
+            if (c != '0' || !m_afterLeadingZero) {
+                keep(piece.substr(0, 1));
+                m_afterLeadingZero = c == '0' && !m_digitSeen;
+                m_digitSeen = m_digitSeen || isDigit(c);
+            }
+            piece.remove_prefix(1);
         }
-        if (c != ' ' && ++m_kept > kLongestAmount) {
-            m_tooLong = true;
-            m_text.clear();
-            continue;
-        }
-        m_text += c;
-        m_afterLeadingZero = c == '0' && !m_digitSeen;
-        m_digitSeen = m_digitSeen || isDigit(c);
     }
 }
 

@@ -62,6 +62,8 @@ public:
     std::string_view shown() const { return m_shown; }
 
 private:
+    void keep(std::string_view characters);
+
     std::string m_text;
     std::string m_shown;
     std::size_t m_kept = 0; // characters kept, spaces aside

@@ -43,20 +43,27 @@ constexpr bool endsWithUtf8Sequence(std::string_view text) {
     return false;
 }
 
-/// The length in bytes of the blank that `text` ends with, or 0 when it ends with none.
-constexpr std::size_t blankBefore(std::string_view text) {
-    // Every blank ends with one of these bytes.
-    if (text.empty() || (text.back() != ' ' && text.back() != '\xa0' && text.back() != '\xaf' &&
-                         text.back() != '\x89')) {
-        return 0;
-    }
+/// The length in bytes of the blank other than a space that `text` ends with, or 0.
+constexpr std::size_t wideBlankBefore(std::string_view text) {
     for (const std::string_view blank : kBlanks) {
-        if (text.ends_with(blank) &&
-            (blank.size() > 1 || blank == " " || !endsWithUtf8Sequence(text))) {
+        if (blank.size() > 1 && text.ends_with(blank)) {
             return blank.size();
         }
     }
-    return 0;
+    return text.ends_with('\xa0') && !endsWithUtf8Sequence(text) ? 1 : 0;
+}
+
+/// The length in bytes of the blank that `text` ends with, or 0 when it ends with none.
+constexpr std::size_t blankBefore(std::string_view text) {
+    if (text.empty()) {
+        return 0;
+    }
+    // Every other blank ends with one of these bytes.
+    const char last = text.back();
+    if (last == ' ') {
+        return 1;
+    }
+    return last == '\xa0' || last == '\xaf' || last == '\x89' ? wideBlankBefore(text) : 0;
 }
 
 /// A number as it was written: its sign and its significant digits, scaled by a power of ten.
