@@ -1,7 +1,7 @@
 #pragma once
 
-#include "amount_text.h"
 #include "arguments.h"
+#include "messages.h"
 
 #include <cstddef>
 #include <iosfwd>

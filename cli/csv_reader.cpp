@@ -1,6 +1,6 @@
 #include "csv_reader.h"
 
-#include "amount_text.h"
+#include "messages.h"
 #include "waiting_input.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
 #include "csv_table.h"
 
-#include "amount_text.h"
 #include "csv_reader.h"
 #include "encodings.h"
+#include "messages.h"
 #include "waiting_input.h"
 
 #include "zifrano/importo_in_lettere.h"

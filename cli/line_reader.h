@@ -1,6 +1,6 @@
 #pragma once
 
-#include "amount_text.h"
+#include "messages.h"
 #include "waiting_input.h"
 
 #include <cstddef>

@@ -5,9 +5,11 @@
 #include <QMainWindow>
 
 class QAction;
+class QDropEvent;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
+class QPoint;
 class QPushButton;
 
 namespace zifrano::ui {
@@ -70,6 +72,13 @@ private:
     bool filterText1(QEvent* event);
     /// A middle click's paste of the X primary selection into Text1.
     void pasteSelection();
+    /// Every paste into Text1, by key, menu, middle click or drop: `pasted` read as an amount
+    /// where it is one, and the limit test.
+    void pasteIntoText1(const QString& pasted);
+    /// Text1's context menu, at the screen point `at`.
+    void showText1Menu(const QPoint& at);
+    /// Text dropped on Text1 from elsewhere; false when the field is to handle the drop itself.
+    bool dropIntoText1(QDropEvent& drop);
     /// Whether the number in `text` is above the largest amount the window words.
     static bool aboveLimit(const QString& text);
     /// The text Text1 would hold once `inserted` replaced its selection or went in at the caret.

@@ -6,15 +6,21 @@
 #include "shrinking_label.h"
 
 #include "zifrano/number_reader.h"
+#include "zifrano/strict_reading.h"
 #include "zifrano/wordings.h"
 
+#include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QWindow>
+
+#include <memory>
 
 namespace zifrano::ui {
 namespace {
@@ -35,10 +41,9 @@ bool carriesPrintable(const QKeyEvent& key) {
     return !text.isEmpty() && text.front().isPrint();
 }
 
-// A key that would put text into the field: a printable character or a paste.
+// A key that would type a character into the field.
 bool insertsText(const QKeyEvent& key) {
-    return key.matches(QKeySequence::Paste) ||
-           (carriesPrintable(key) && !(key.modifiers() & kCommandModifiers));
+    return carriesPrintable(key) && !(key.modifiers() & kCommandModifiers);
 }
 
 // A printable key held with Alt or Meta, which the field itself would type. Ctrl+Alt is left to
@@ -113,6 +118,13 @@ bool Form1::filterText1(QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         return handleText1Key(*static_cast<QKeyEvent*>(event));
     }
+    if (event->type() == QEvent::ContextMenu) {
+        showText1Menu(static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
+    }
+    if (event->type() == QEvent::Drop) {
+        return dropIntoText1(*static_cast<QDropEvent*>(event));
+    }
     const QMouseEvent* mouse = mouseEvent(event);
     if (!mouse) {
         return false;
@@ -137,10 +149,49 @@ bool Form1::filterText1(QEvent* event) {
 }
 
 void Form1::pasteSelection() {
-    const QString selection = m_platform.selectionText();
-    if (!selection.isEmpty() && !refusesInsert(selection)) {
-        Text1->insert(selection);
+    pasteIntoText1(m_platform.selectionText());
+}
+
+void Form1::pasteIntoText1(const QString& pasted) {
+    // Pasted text comes from a document, which writes amounts the Italian way: read as it is
+    // meant, it goes in as the field writes amounts, so that what is worded is what was pasted.
+    // In part of the text it would make another number: there it goes in as it came.
+    QString inserted = pasted;
+    if (const auto amount = pastedAmount(pasted.toStdString())) {
+        const QString written = fromStd(*amount);
+        if (textAfterInsert(written) == written) {
+            inserted = written;
+        }
     }
+    if (!inserted.isEmpty() && !refusesInsert(inserted)) {
+        Text1->insert(inserted);
+    }
+}
+
+void Form1::showText1Menu(const QPoint& at) {
+    // The field's own menu, with its paste read as every other paste is.
+    const std::unique_ptr<QMenu> menu(Text1->createStandardContextMenu());
+    for (QAction* entry : menu->actions()) {
+        // Qt names the entry with its own translation of "&Paste", then its shortcut.
+        if (entry->text().section(QLatin1Char('\t'), 0, 0) == QLineEdit::tr("&Paste")) {
+            entry->disconnect();
+            connect(entry, &QAction::triggered, this,
+                    [this] { pasteIntoText1(m_platform.clipboardText()); });
+        }
+    }
+    menu->exec(at);
+}
+
+bool Form1::dropIntoText1(QDropEvent& drop) {
+    // Text dragged within the field is the field's to move.
+    if (drop.source() == Text1 || !drop.mimeData()->hasText()) {
+        return false;
+    }
+    // It goes in where it is let go, as the field showed while it was dragged over.
+    Text1->setCursorPosition(Text1->cursorPositionAt(drop.position().toPoint()));
+    pasteIntoText1(drop.mimeData()->text());
+    drop.acceptProposedAction();
+    return true;
 }
 
 bool Form1::aboveLimit(const QString& text) {
@@ -200,11 +251,13 @@ bool Form1::Text1_KeyDown(const QKeyEvent& key) {
     if (!insertsText(key)) {
         return false;
     }
-    if (key.matches(QKeySequence::Paste)) {
-        return refusesInsert(m_platform.clipboardText());
-    }
     QChar typed = key.text().front();
     Text1_KeyPress(typed);
+    // A second full stop would end the number there, unseen: refused as a key above the limit is.
+    if (typed == QLatin1Char('.') && textAfterInsert(QString()).contains(typed)) {
+        m_platform.beep();
+        return true;
+    }
     return refusesInsert(QString(typed));
 }
 
@@ -224,6 +277,10 @@ bool Form1::handleText1Key(const QKeyEvent& key) {
     }
     if (typesWithCommandModifier(key)) {
         // The field would type it; here it is a command, as everywhere else in the window.
+        return true;
+    }
+    if (key.matches(QKeySequence::Paste)) {
+        pasteIntoText1(m_platform.clipboardText());
         return true;
     }
     if (Text1_KeyDown(key)) {

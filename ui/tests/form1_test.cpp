@@ -8,16 +8,19 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStyle>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 
 #include <map>
@@ -44,12 +47,25 @@ const QString kNines = "novecentonovantanove";
 const QString kThirteenNines =
     "novemila" + kNines + "miliardi" + kNines + "milioni" + kNines + "mila" + kNines;
 const char* const kOut = "Importo fuori limite";
+const QString kMille = "milleduecentotrentaquattro";
 
 const TypingCase kTyping[] = {
     {"typed comma is a full stop", "", "12,5", "12.5", "dodici / 50", 0},
-    {"pasted comma stays a comma", "", kPaste, "12,50", "dodici / 00", 0},
-    {"pasted no-break spaces are blanks", "", kPaste, "1\u00a0234\u202f567.5",
+    // A paste is read as the document it comes from wrote it, and goes in as the field writes it.
+    {"a pasted comma is the decimal point", "", kPaste, "12.50", "dodici / 50", 0},
+    {"a pasted Italian amount", "", kPaste, "1234.56", kMille + " / 56", 0, "€ 1.234,56"},
+    {"a pasted spreadsheet cell", "", kPaste, "1234.56", kMille + " / 56", 0, "1.234,56\n"},
+    {"a pasted 1.500 over all is fifteen hundred", "123", kSelectAll + kPaste, "1500",
+     "millecinquecento / 00", 0, "1.500"},
+    {"a pasted plain amount", "", kPaste, "1234.56", kMille + " / 56", 0, "1234.56"},
+    {"pasted no-break spaces are blanks", "", kPaste, "1234567.50",
      "unmilioneduecentotrentaquattromilacinquecentosessantasette / 50", 0, "1\u00a0234\u202f567.5"},
+    {"pasted into part of the text it goes in as it came", "12", kPaste, "121.500",
+     "centoventuno / 50", 0, "1.500"},
+    {"pasted words go in as they came", "", kPaste, "dodici euro", "Zero / 00", 0, "dodici euro"},
+    // One full stop at most: a second, typed or a comma, beeps; over the selected one it goes in.
+    {"a second full stop beeps", "12.5", ".,", "12.5", "dodici / 50", 2},
+    {"a full stop over the selected one goes in", "12.5", kSelectAll + "3,5", "3.5", "tre / 50", 0},
     {"all deleted", "123", kSelectAll + kDelete, "", "Zero / 00", 0},
     // The limit: above twelve nines, keys that would add text are refused with a beep.
     {"at the limit a digit goes in", "999999999999", "9", "9999999999999", kThirteenNines + " / 00",
@@ -59,8 +75,8 @@ const TypingCase kTyping[] = {
     {"above it Backspace works", "1000000000000", "\b", "100000000000", "centomiliardi / 00", 0},
     // What brings the value back to the limit goes in.
     {"above it a digit over all goes in", "9999999999999", kSelectAll + "5", "5", "cinque / 00", 0},
-    {"above it a paste over all goes in", "9999999999999", kSelectAll + kPaste, "12,50",
-     "dodici / 00", 0},
+    {"above it a paste over all goes in", "9999999999999", kSelectAll + kPaste, "12.50",
+     "dodici / 50", 0},
     {"above it a paste that stays above beeps", "9999999999999", kSelectAll + kPaste,
      "9999999999999", kThirteenNines + " / 00", 1, "1e13"},
     {"too large for a double is above it", "1e400", "1", "1e400", kOut, 1},
@@ -317,6 +333,42 @@ private Q_SLOTS:
         QTest::mouseClick(field(), Qt::MiddleButton);
         QCOMPARE(field()->text(), QStringLiteral("9999999999999"));
         QCOMPARE(m_platform->calls, QStringList{"beep"});
+    }
+
+    // The context menu's paste, and a drop from elsewhere into the empty field, read a pasted
+    // amount as Ctrl+V does.
+    void menuAndDropPasteTheAmount() {
+        const QString pasted = QStringLiteral("€ 1.234,56");
+        QGuiApplication::clipboard()->setText(pasted);
+        m_platform->clipboard = pasted;
+        startWith(QString());
+        bool pasteOffered = false;
+        QTimer::singleShot(0, this, [&pasteOffered] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            for (QAction* entry : menu ? menu->actions() : QList<QAction*>()) {
+                if (entry->text().startsWith(QLineEdit::tr("&Paste"))) {
+                    pasteOffered = true;
+                    entry->trigger();
+                }
+            }
+            if (menu) {
+                menu->close();
+            }
+        });
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                field()->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(field(), &click);
+        QVERIFY(pasteOffered);
+        QCOMPARE(field()->text(), QStringLiteral("1234.56"));
+        field()->clear();
+        QMimeData dragged;
+        dragged.setText(QStringLiteral("1.500"));
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dragged, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(field(), &enter);
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(field(), &drop);
+        QCOMPARE(field()->text(), QStringLiteral("1500"));
     }
 
     // The euro wording stands on the system's own colours; the other labels keep their light

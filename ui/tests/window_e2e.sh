@@ -269,7 +269,7 @@ expect_clipboard "$lire" "after the whole-amount copy"
 
 # The primary selection made in another program survives a click into the field (which selects
 # the whole text), and a middle click pastes it in place of that text.
-printf 1500 | xclip -selection primary -quiet 2>/dev/null &
+printf 1.500 | xclip -selection primary -quiet 2>/dev/null &
 selection_owner=$!
 sleep 0.2
 xdotool mousemove --window "$window" 48 $((menu_bar + 29)) click 1
@@ -277,7 +277,7 @@ sleep 0.2
 xdotool click 2
 xdotool key alt+c
 expect_clipboard 'millecinquecento / 00' "after a click and a middle click"
-echo "middle click pasted the primary selection: 'millecinquecento / 00'"
+echo "middle click pasted the primary selection 1.500: 'millecinquecento / 00'"
 
 # A menu closed with Escape gives the keyboard back to the field, its whole text selected.
 open_menu 1 12 $((menu_bar / 2))
@@ -287,13 +287,20 @@ xdotool key alt+c
 expect_clipboard 'otto / 00' "after Escape closed a menu and 8 was typed"
 echo "after Escape the field had the keyboard: 'otto / 00'"
 
-# The field's context menu is Italian: "I" is the access key of "Incolla".
-printf 2500 | xclip -selection clipboard
+# The field's context menu is Italian: "I" is the access key of "Incolla". A paste reads an
+# amount as the document it came from wrote it.
+printf '€ 2.500,50' | xclip -selection clipboard
 open_menu 3 48 $((menu_bar + 29))
 xdotool key i
 xdotool key alt+c
-expect_clipboard 'duemilacinquecento / 00' "after pasting through the context menu"
-echo "pasted through the Italian context menu: 'duemilacinquecento / 00'"
+expect_clipboard 'duemilacinquecento / 50' "after pasting through the context menu"
+echo "pasted € 2.500,50 through the Italian context menu: 'duemilacinquecento / 50'"
+printf '€ 1.234,56' | xclip -selection clipboard
+xdotool mousemove --window "$window" 48 $((menu_bar + 29)) click 1
+xdotool key ctrl+v
+xdotool key alt+c
+expect_clipboard 'milleduecentotrentaquattro / 56' "after Ctrl+V"
+echo "pasted € 1.234,56 with Ctrl+V: 'milleduecentotrentaquattro / 56'"
 
 # The about box over the window at its corner, where the box's title bar is nearest the top.
 xdotool key alt+i

@@ -3,14 +3,12 @@
 #include "zifrano/amount.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
 
-namespace zifrano::cli {
-
-/// What every message of the tool begins with.
-inline constexpr std::string_view kMessagePrefix = "zifrano-lettere: ";
+namespace zifrano {
 
 /// The wordings asked for: both, or with --lire only the whole amount.
 enum class Form { Euro, Lire };
@@ -33,12 +31,9 @@ enum class Refusal {
     OutOfRange,
 };
 
-/// The most characters of a text that a message quotes.
-inline constexpr std::size_t kQuotedCharacters = 40;
-
-/// The bytes of a text kept to be quoted in a message: four for each character, and one past them,
-/// so that a cut shows.
-inline constexpr std::size_t kShownBytes = 4 * kQuotedCharacters + 1;
+/// The bytes of a text kept as they came, to be quoted when it is refused: four for each of the
+/// 40 characters a message quotes, and one past them, so that a cut shows.
+inline constexpr std::size_t kShownBytes = 4 * 40 + 1;
 
 /// The most characters an amount worth reading has, blanks and leading zeros aside.
 inline constexpr std::size_t kLongestAmount = 256;
@@ -78,13 +73,14 @@ private:
 /// read two ways.
 std::variant<Amount, Refusal> readAmount(const AmountText& text, Figures figures, Form form);
 
-/// What a refusal says to the user, in Italian, about the text `shown` (quoted as
-/// quoteForTerminal quotes it): "non è un importo: '12abc'".
-std::string describe(Refusal refusal, Form form, std::string_view shown);
+/// readAmount of a whole text at once.
+std::variant<Amount, Refusal> readAmount(std::string_view text, Figures figures, Form form);
 
-/// `raw` as it can be shown on a terminal: quoted, at most `most` characters, with control
-/// characters and bytes that are not UTF-8 written as \xNN and invisible spaces and marks as
-/// \uXXXX, so that no input can drive the terminal or pass for a plain blank.
-std::string quoteForTerminal(std::string_view raw, std::size_t most = kQuotedCharacters);
+/// A pasted text read as the document it comes from wrote it: strictly, the Italian way first
+/// ("€ 1.234,56", "1.500"), then the plain way ("1234.56"), a line end around it aside (a copied
+/// spreadsheet cell ends with one). The amount comes back as the window's field writes it, digits
+/// and a full stop before the cents ("1234.56", "1500"); nothing when neither way reads the text
+/// whole.
+std::optional<std::string> pastedAmount(std::string_view pasted);
 
-} // namespace zifrano::cli
+} // namespace zifrano

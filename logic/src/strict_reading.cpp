@@ -1,13 +1,13 @@
-#include "amount_text.h"
+#include "zifrano/strict_reading.h"
 
 #include "zifrano/number_reader.h"
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <optional>
+#include <string>
 
-namespace zifrano::cli {
+namespace zifrano {
 namespace {
 
 using namespace std::string_view_literals;
@@ -251,88 +251,6 @@ std::variant<DecimalNumber, Refusal> readNumber(std::string_view body, Figures f
     return readLeadingNumber({plain.begin(), end}).number;
 }
 
-// Why a text is refused, before the text itself is quoted.
-std::string_view reason(Refusal refusal, Form form) {
-    switch (refusal) {
-    case Refusal::Empty:
-        return "manca l'importo";
-    case Refusal::NotAnAmount:
-        return "non è un importo";
-    case Refusal::Negative:
-        return "importo negativo";
-    case Refusal::DashForCents:
-        return "un trattino non è un decimale: un importo intero si scrive 12 o 12,00";
-    case Refusal::Ambiguous:
-        return "migliaia o decimali? Con --migliaia il punto separa le migliaia";
-    case Refusal::NeedsThousands:
-        return "più di un separatore: con --migliaia il punto separa le migliaia";
-    case Refusal::BadGrouping:
-        return "separatore delle migliaia fuori posto";
-    case Refusal::TooManyDecimals:
-        return form == Form::Euro ? "più di due decimali" : "decimali in un importo in lire";
-    case Refusal::TooLong:
-        return "troppo lungo per essere un importo";
-    case Refusal::OutOfRange:
-        break;
-    }
-    return "importo fuori limite";
-}
-
-// The code point of the UTF-8 sequence of `size` bytes at the start of `text`.
-char32_t codePoint(std::string_view text, std::size_t size) {
-    constexpr std::array<unsigned char, 5> kLeadBits = {0, 0x7f, 0x1f, 0x0f, 0x07};
-    char32_t point = static_cast<unsigned char>(text[0]) & kLeadBits[size];
-    for (std::size_t i = 1; i < size; ++i) {
-        point = point << 6 | (static_cast<unsigned char>(text[i]) & 0x3f);
-    }
-    return point;
-}
-
-// Characters a terminal shows as nothing, or as a plain blank, or that turn the text around.
-bool isInvisible(char32_t point) {
-    constexpr std::array<std::pair<char32_t, char32_t>, 13> kRanges = {{
-        {0xa0, 0xa0},
-        {0xad, 0xad},
-        {0x34f, 0x34f},
-        {0x115f, 0x1160},
-        {0x1680, 0x1680},
-        {0x180e, 0x180e},
-        {0x2000, 0x200f},
-        {0x2028, 0x202f},
-        {0x205f, 0x206f},
-        {0x3000, 0x3000},
-        {0x3164, 0x3164},
-        {0xfe00, 0xfe0f},
-        {0xfeff, 0xfeff},
-    }};
-    return std::any_of(
-               kRanges.begin(), kRanges.end(),
-               [point](auto range) { return point >= range.first && point <= range.second; }) ||
-           point == 0xffa0 || (point >= 0xe0000 && point <= 0xe0fff);
-}
-
-// The length of the UTF-8 sequence at the start of `text` that stands for one printable,
-// visible character, or 0 when it must be escaped; `point` gets its code point.
-std::size_t printableSequence(std::string_view text, char32_t& point) {
-    const auto lead = static_cast<unsigned char>(text[0]);
-    if (lead < 0x80) {
-        point = lead;
-        return lead >= 0x20 && lead != 0x7f ? 1 : 0;
-    }
-    const std::size_t size = lead >= 0xf0 ? 4 : lead >= 0xe0 ? 3 : lead >= 0xc2 ? 2 : 0;
-    if (size == 0 || lead > 0xf4 || text.size() < size ||
-        !std::all_of(text.begin() + 1, text.begin() + static_cast<std::ptrdiff_t>(size),
-                     [](char c) { return (static_cast<unsigned char>(c) & 0xc0) == 0x80; })) {
-        return 0;
-    }
-    point = codePoint(text, size);
-    constexpr std::array<char32_t, 5> kLeast = {0, 0, 0x80, 0x800, 0x10000};
-    const bool wellFormed =
-        point >= kLeast[size] && point <= 0x10ffff && (point < 0xd800 || point > 0xdfff);
-    // C1 controls, U+0080 to U+009F, act on terminals too.
-    return wellFormed && point >= 0xa0 ? size : 0;
-}
-
 } // namespace
 
 void AmountText::keep(std::string_view characters) {
@@ -410,31 +328,31 @@ std::variant<Amount, Refusal> readAmount(const AmountText& text, Figures figures
     return *amount;
 }
 
-std::string describe(Refusal refusal, Form form, std::string_view shown) {
-    return std::string(reason(refusal, form)) + ": " + quoteForTerminal(shown);
+std::variant<Amount, Refusal> readAmount(std::string_view text, Figures figures, Form form) {
+    return readAmount(AmountText(text), figures, form);
 }
 
-std::string quoteForTerminal(std::string_view raw, std::size_t most) {
-    std::string quoted = "'";
-    for (std::size_t shown = 0; !raw.empty() && shown < most; ++shown) {
-        char32_t point = 0;
-        const std::size_t size = printableSequence(raw, point);
-        // Room for any code point's escape: GCC cannot tell that only five hex digits occur,
-        // and warns (an error in the ci preset) at eight bytes.
-        char escaped[12];
-        if (size == 0) {
-            std::snprintf(escaped, sizeof escaped, "\\x%02x", static_cast<unsigned char>(raw[0]));
-            quoted += escaped;
-        } else if (isInvisible(point)) {
-            std::snprintf(escaped, sizeof escaped, "\\u%04X", static_cast<unsigned>(point));
-            quoted += escaped;
-        } else {
-            quoted.append(raw.substr(0, size));
-        }
-        raw.remove_prefix(std::max<std::size_t>(size, 1));
+std::optional<std::string> pastedAmount(std::string_view pasted) {
+    while (!pasted.empty() && (pasted.back() == '\n' || pasted.back() == '\r')) {
+        pasted.remove_suffix(1);
     }
-    quoted += raw.empty() ? "'" : "'…";
-    return quoted;
+    while (!pasted.empty() && (pasted.front() == '\n' || pasted.front() == '\r')) {
+        pasted.remove_prefix(1);
+    }
+    auto read = readAmount(pasted, Figures::ItalianThousands, Form::Euro);
+    if (std::holds_alternative<Refusal>(read)) {
+        read = readAmount(pasted, Figures::Plain, Form::Euro);
+    }
+    const Amount* amount = std::get_if<Amount>(&read);
+    if (!amount) {
+        return std::nullopt;
+    }
+    std::string text = std::to_string(amount->wholeUnits());
+    if (const std::int64_t cents = amount->fraction() / 100; cents != 0) {
+        text += cents < 10 ? ".0" : ".";
+        text += std::to_string(cents);
+    }
+    return text;
 }
 
-} // namespace zifrano::cli
+} // namespace zifrano
