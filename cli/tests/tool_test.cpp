@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <sstream>
 #include <string>
@@ -156,6 +157,13 @@ TEST(Tool, WritesItsHelpAndVersion) {
     std::ostringstream help, version, err;
     EXPECT_EQ(zifrano::cli::runTool(std::vector{"-h"}, in, help, err), 0);
     EXPECT_TRUE(help.str().starts_with("Uso: zifrano-lettere [--lire] [--migliaia] [--] [IMPORTO"));
+    // Every line fits an 80-column console: characters, not bytes, counted.
+    std::istringstream lines(help.str());
+    for (std::string line; std::getline(lines, line);) {
+        const auto characters =
+            std::count_if(line.begin(), line.end(), [](char c) { return (c & 0xc0) != 0x80; });
+        EXPECT_LE(characters, 79) << line;
+    }
     EXPECT_EQ(zifrano::cli::runTool(std::vector{"--version"}, in, version, err), 0);
     EXPECT_EQ(version.str(), "zifrano-lettere 1.00\n");
 }
