@@ -14,7 +14,6 @@
 #include <optional>
 #include <ostream>
 #include <string>
-#include <utility>
 #include <variant>
 #include <vector>
 
