@@ -24,10 +24,10 @@ from com.sun.star.connection import NoConnectException
 
 SHOWN = 12  # differences printed per fixture; the rest are only counted
 BOMS = (b"\xef\xbb\xbf", b"\xff\xfe", b"\xfe\xff")
-# Calc reads no number where blanks group the digits (1 234,56, with a space, U+00A0 or
-# U+202F), which the tool reads as a person does: such a text may be worded, as the number
+# Calc reads no number where blanks group the digits (1 234,56, with a space, U+00A0, U+202F
+# or U+2009), which the tool reads as a person does: such a text may be worded, as the number
 # the digits make without the blanks.
-GROUPED = re.compile(r"(?:€ ?)?(\d{1,3}(?:[ \u00a0\u202f]\d{3})+(?:,\d+)?)(?: ?€)?")
+GROUPED = re.compile(r"(?:€ ?)?(\d{1,3}(?:[ \u00a0\u202f\u2009]\d{3})+(?:,\d+)?)(?: ?€)?")
 
 
 def read_export(path):
@@ -72,8 +72,16 @@ def calc_value(cell):
         return format(Decimal(text), "f")
     grouped = GROUPED.fullmatch(text.strip(" \u00a0")) if kind == "text" else None
     if grouped:
-        return format(Decimal(re.sub(r"[ \u00a0\u202f]", "", grouped[1]).replace(",", ".")), "f")
+        digits = re.sub(r"[ \u00a0\u202f\u2009]", "", grouped[1]).replace(",", ".")
+        return format(Decimal(digits), "f")
     return None
+
+
+def as_text(data):
+    """A table's characters: UTF-16 after its byte-order mark, otherwise a byte each."""
+    if data[:2] in BOMS[1:]:
+        return data.decode("utf-16", errors="replace")
+    return data.decode("latin-1")
 
 
 def plain_wordings(tool, options, values):
@@ -81,7 +89,7 @@ def plain_wordings(tool, options, values):
     if not values:
         return []
     run = subprocess.run([tool, *options, "--", *values], capture_output=True, text=True)
-    return run.stdout.split("\n")[: len(values)]
+    return (run.stdout.split("\n") + [""] * len(values))[: len(values)]
 
 
 def shown(option):
@@ -111,15 +119,21 @@ def compare(name, header_row, expect, input_path, output_path, calc_input, calc_
     differences = []
 
     with open(input_path, "rb") as table, open(output_path, "rb") as written:
-        start, copied_start = table.read(3), written.read(3)
+        table, copied_table = table.read(), written.read()
     for bom in BOMS:
-        if start.startswith(bom) and not copied_start.startswith(bom):
+        if table.startswith(bom) and not copied_table.startswith(bom):
             differences.append(f"the input begins with the byte-order mark {bom.hex(' ')}, "
-                               f"the output with {copied_start.hex(' ') or 'nothing'}")
+                               f"the output with {copied_table[:3].hex(' ') or 'nothing'}")
     if len(source) != len(copy):
         differences.append(f"Calc reads {len(source)} rows in the input, {len(copy)} in the output")
 
-    # Rows before the header (a "sep=" line) are copied as they are, without wordings.
+    # Lines above the header (a "sep=" line) are copied as they are, without wordings: looked at
+    # in the files too, since Calc's export rewrites a first row "sep=X" with its own separator.
+    table, copied_table = as_text(table), as_text(copied_table)
+    lines = re.match(r"(?:[^\r\n]*(?:\r\n|\n\r|\r|\n)){%d}" % (header_row - 1), table)
+    if lines and not copied_table.startswith(lines[0]):
+        differences.append(f"the lines above the header are {lines[0]!r} in the input, "
+                           f"{copied_table[: len(lines[0])]!r} in the output")
     for number in range(1, min(header_row, len(source) + 1, len(copy) + 1)):
         if trimmed(copy[number - 1]) != trimmed(source[number - 1]):
             differences.append(f"row {number}: input {trimmed(source[number - 1])!r}\n"
