@@ -45,10 +45,11 @@ fixture lire.csv 59,34,76 1 - --csv Importo --lire
 # Line ends mixed (LF CR is one, as CR LF), blanks after closing quotes, rows longer than the
 # header by empty fields (worded), rows of separators alone (blank), no line end at the end.
 fixture righe-miste.csv 59,34,76 1 Atteso --csv Importo --migliaia
-# Three digits after the only full stop or comma, refused without --migliaia; trailing minus
-# signs, blanks between groups. Calc's export (all cells text) with "59,34,76,1,,1040,false".
-fixture numeri.csv 59,34,76 1 Atteso --csv Importo
-fixture numeri.csv 59,34,76 1 "Atteso --migliaia" --csv Importo --migliaia
+# Three digits after the only full stop or comma, refused without --migliaia; a dash for the
+# cents, blanks between groups; a title ending with "à", asked for in capitals too. Calc's
+# export (all cells text) with "59,34,76,1,,1040,false".
+fixture numeri.csv 59,34,76 1 Atteso --csv "Prezzo unità"
+fixture numeri.csv 59,34,76 1 "Atteso --migliaia" --csv "PREZZO UNITÀ" --migliaia
 # Excel's Italian CSV: CRLF, 0x80 for the euro sign and 0xA0 for a no-break space, titles
 # with a euro sign and accents given in UTF-8.
 fixture excel-1252.csv 59,34,1 1 Atteso --csv "Importo €" --migliaia
