@@ -107,68 +107,49 @@ def column_at(header, column):
     return int(column) - 1 if column.isdigit() and 0 < int(column) <= len(header) else None
 
 
-def compare(name, header_row, expect, input_path, output_path, calc_input, calc_output, tool,
-            options):
-    name = f"{name} ({' '.join(map(shown, options))})"
-    header_row = int(header_row)
-    lire = "--lire" in options
-    titles = ["Importo intero in lettere"]
-    if not lire:
-        titles.insert(0, "Importo in lettere")
-    source, copy = read_export(calc_input), read_export(calc_output)
-    differences = []
-
+def file_differences(input_path, output_path, header_row):
+    """What the files show and Calc's exports cannot: a byte-order mark, the lines above the
+    header (a "sep=" line, which Calc's export rewrites with its own separator)."""
     with open(input_path, "rb") as table, open(output_path, "rb") as written:
         table, copied_table = table.read(), written.read()
+    differences = []
     for bom in BOMS:
         if table.startswith(bom) and not copied_table.startswith(bom):
             differences.append(f"the input begins with the byte-order mark {bom.hex(' ')}, "
                                f"the output with {copied_table[:3].hex(' ') or 'nothing'}")
-    if len(source) != len(copy):
-        differences.append(f"Calc reads {len(source)} rows in the input, {len(copy)} in the output")
-
-    # Lines above the header (a "sep=" line) are copied as they are, without wordings: looked at
-    # in the files too, since Calc's export rewrites a first row "sep=X" with its own separator.
     table, copied_table = as_text(table), as_text(copied_table)
     lines = re.match(r"(?:[^\r\n]*(?:\r\n|\n\r|\r|\n)){%d}" % (header_row - 1), table)
     if lines and not copied_table.startswith(lines[0]):
         differences.append(f"the lines above the header are {lines[0]!r} in the input, "
                            f"{copied_table[: len(lines[0])]!r} in the output")
-    for number in range(1, min(header_row, len(source) + 1, len(copy) + 1)):
-        if trimmed(copy[number - 1]) != trimmed(source[number - 1]):
-            differences.append(f"row {number}: input {trimmed(source[number - 1])!r}\n"
-                               f"      output {trimmed(copy[number - 1])!r}")
-    if len(source) < header_row or len(copy) < header_row:
-        differences.append(f"Calc reads no header at row {header_row}")
-        return report(name, len(source), 0, differences)
+    return differences
 
-    # The header's fields end where the tool put the wording titles, after any empty titles;
-    # every row's wordings must sit there, or right after the row's last non-empty field.
-    header = trimmed(source[header_row - 1])
-    copied_header = trimmed(copy[header_row - 1])
+
+def header_width(header, copied_header, titles):
+    """How many fields the header has: the wording titles follow them, after any empty titles
+    (Calc's exports pad every row to the sheet's width). None if the titles are not there, or
+    the header's fields are not copied as they are."""
     texts = [text for _, text in copied_header]
     width = next((at for at in range(len(header), len(texts))
                   if texts[at : at + len(titles)] == titles), None)
     if width is None or padded(header, width) != copied_header[:width] \
             or len(copied_header) != width + len(titles):
-        differences.append(f"row {header_row}: input {header!r}\n"
-                           f"      output {copied_header!r}, no {titles!r} after the header")
-        return report(name, len(source), 0, differences)
-    column = options[options.index("--csv") + 1]
-    amount_at = column_at(header, column)
-    expect_at = None if expect == "-" else column_at(header, expect)
-    if amount_at is None or (expect != "-" and expect_at is None):
-        differences.append(f"row {header_row}: Calc reads no column {column!r} or {expect!r} "
-                           f"in {header!r}")
-        return report(name, len(source), 0, differences)
+        return None
+    return width
 
-    worded = []  # (row number, the number Calc reads, the wordings the tool wrote)
+
+def judged_rows(source, copy, header_row, width, titles, amount_at, expect_at, differences):
+    """Adds to differences each row below the header that is not copied cell for cell with its
+    wordings right after the header's fields (or after its own, when it has more), or that is
+    worded or refused against its expected cell; returns the worded rows, as (row number, the
+    number Calc reads, the wordings)."""
+    worded = []
     for number in range(header_row + 1, min(len(source), len(copy)) + 1):
         cells, copied = trimmed(source[number - 1]), copy[number - 1]
         end = max(width, len(cells))
-        copied = padded(copied, end + len(titles))
-        wordings = [text for _, text in copied[end : end + len(titles)]]
-        if copied[:end] != padded(cells, end) or trimmed(copied[end + len(titles) :]):
+        copied = padded(copied, end + titles)
+        wordings = [text for _, text in copied[end : end + titles]]
+        if copied[:end] != padded(cells, end) or trimmed(copied[end + titles :]):
             differences.append(f"row {number}: input {cells!r}\n"
                                f"      output {trimmed(copied)!r}")
             continue
@@ -187,7 +168,11 @@ def compare(name, header_row, expect, input_path, output_path, calc_input, calc_
                                    f"worded {wordings!r}")
             else:
                 worded.append((number, value, wordings))
+    return worded
 
+
+def wording_differences(tool, lire, worded):
+    """Each worded row whose wordings are not what the tool writes for Calc's number alone."""
     values = [value for _, value, _ in worded]
     # Beside the euro wording goes the whole part's; a lire table words the value itself, so a
     # value with decimals that it worded shows up as a difference.
@@ -198,11 +183,53 @@ def compare(name, header_row, expect, input_path, output_path, calc_input, calc_
                 for whole, value, words in zip(wholes, values, plain[0])]
     if not lire:
         plain.insert(0, plain_wordings(tool, [], values))
+    differences = []
     for at, (number, value, wordings) in enumerate(worded):
         wanted = [form[at] for form in plain]
         if wordings != wanted:
             differences.append(f"row {number}: Calc reads {value}, "
                                f"worded {wordings!r}, not {wanted!r}")
+    return differences
+
+
+def compare(name, header_row, expect, input_path, output_path, calc_input, calc_output, tool,
+            options):
+    name = f"{name} ({' '.join(map(shown, options))})"
+    header_row = int(header_row)
+    lire = "--lire" in options
+    titles = ["Importo intero in lettere"]
+    if not lire:
+        titles.insert(0, "Importo in lettere")
+    source, copy = read_export(calc_input), read_export(calc_output)
+    differences = file_differences(input_path, output_path, header_row)
+    if len(source) != len(copy):
+        differences.append(f"Calc reads {len(source)} rows in the input, {len(copy)} in the output")
+    # Rows above the header are copied as they are, without wordings.
+    for number in range(1, min(header_row, len(source) + 1, len(copy) + 1)):
+        if trimmed(copy[number - 1]) != trimmed(source[number - 1]):
+            differences.append(f"row {number}: input {trimmed(source[number - 1])!r}\n"
+                               f"      output {trimmed(copy[number - 1])!r}")
+    if len(source) < header_row or len(copy) < header_row:
+        differences.append(f"Calc reads no header at row {header_row}")
+        return report(name, len(source), 0, differences)
+
+    header, copied_header = trimmed(source[header_row - 1]), trimmed(copy[header_row - 1])
+    width = header_width(header, copied_header, titles)
+    if width is None:
+        differences.append(f"row {header_row}: input {header!r}\n"
+                           f"      output {copied_header!r}, no {titles!r} after the header")
+        return report(name, len(source), 0, differences)
+    column = options[options.index("--csv") + 1]
+    amount_at = column_at(header, column)
+    expect_at = None if expect == "-" else column_at(header, expect)
+    if amount_at is None or (expect != "-" and expect_at is None):
+        differences.append(f"row {header_row}: Calc reads no column {column!r} or {expect!r} "
+                           f"in {header!r}")
+        return report(name, len(source), 0, differences)
+
+    worded = judged_rows(source, copy, header_row, width, len(titles), amount_at, expect_at,
+                         differences)
+    differences += wording_differences(tool, lire, worded)
     return report(name, len(source), len(worded), differences)
 
 
