@@ -194,7 +194,6 @@ void CsvReader::endRow(std::string_view lineEnd) {
                          : m_inDoubt   ? RowKind::QuotesInDoubt
                                        : RowKind::Plain;
     m_stopped = !m_sink.rowEnd(lineEnd, kind);
-    m_state = State::FieldStart;
     m_rowStarted = m_rowHasText = m_textAfterQuote = m_inDoubt = false;
     m_field = 0;
     ++m_row;

@@ -145,11 +145,13 @@ INSTANTIATE_TEST_SUITE_P(
                 "due'e5e'cinque / 00'e'cinque'\n'it''s' e'6' e'sei / 00'e'sei'\nxeabcee\n",
                 kRow + "4: non è un importo: 'abc'\n", 1},
         // Empty fields past the header go after the wordings; text there makes the row too
-        // long. Rows of separators or empty quotes alone are blank rows.
-        CsvCase{"--csv 2", "A;B\nx;1;\ny;2;;\n;;\n\"\";\"\"\nz;3;;w\n",
+        // long. Rows of separators or empty quotes alone are blank rows; a blank is text.
+        CsvCase{"--csv 2", "A;B\nx;1;\ny;2;;\n;;\n\"\";\"\"\nz;3;;w\n \n",
                 "A;B" + kTitles +
-                    "\nx;1;uno / 00;uno;\ny;2;due / 00;due;;\n;;\n\"\";\"\"\nz;3;;w;;\n",
-                kRow + "6: ha 4 campi, l'intestazione 2\n", 1},
+                    "\nx;1;uno / 00;uno;\ny;2;due / 00;due;;\n;;\n\"\";\"\"\nz;3;;w;;\n ;;;\n",
+                kRow + "6: ha 4 campi, l'intestazione 2\n" + kRow +
+                    "7: ha 1 campo, l'intestazione 2\n",
+                1},
         // Excel's line naming the separator comes before the header; LF CR ends a row.
         CsvCase{"--csv 2", "sep=,\n\rA,B\n\rx,\"1,5\"\n\ry,z",
                 "sep=,\n\rA,B,Importo in lettere,Importo intero in lettere\n\rx,\"1,5\",uno / "
