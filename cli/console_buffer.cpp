@@ -12,16 +12,16 @@ std::size_t wholeCharacters(std::string_view text) {
         if ((byte & 0xc0) == 0x80) {
             continue; // a character's later byte
         }
-        const std::size_t length = byte >= 0xf0 ? 4 : byte >= 0xe0 ? 3 : byte >= 0xc0 ? 2 : 1;
+        // 0xC0 and 0xC1 begin no character: a shorter one written long.
+        const std::size_t length = byte >= 0xf0 ? 4 : byte >= 0xe0 ? 3 : byte >= 0xc2 ? 2 : 1;
         return length > back ? text.size() - back : text.size();
     }
     return text.size();
 }
 
+// The buffer is put in place by the first write, which finds no room.
 ConsoleBuffer::ConsoleBuffer(Writer write)
-    : m_write(std::move(write)) {
-    setp(m_buffer.data(), m_buffer.data() + m_buffer.size());
-}
+    : m_write(std::move(write)) {}
 
 ConsoleBuffer::~ConsoleBuffer() {
     writeOut(true);

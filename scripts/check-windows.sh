@@ -185,9 +185,10 @@ scripts/nsis-strings.py "$setup" >"$work/setup.txt"
 scripts/nsis-strings.py "$folder/disinstalla.exe" >"$work/uninstaller.txt"
 grep -qxF "$(head -n 1 LICENSE)" "$work/setup.txt" || fail "the installer shows no licence"
 grep -qF 'licenza MIT' "$work/setup.txt" || fail "the installer's licence page is not in Italian"
-grep -qxF 'La disinstallazione non è stata completata correttamente.' "$work/uninstaller.txt" &&
-    grep -qx 'Disinstallazione di .* completata\.' "$work/uninstaller.txt" ||
+if ! grep -qxF 'La disinstallazione non è stata completata correttamente.' "$work/uninstaller.txt" ||
+    ! grep -qx 'Disinstallazione di .* completata\.' "$work/uninstaller.txt"; then
     fail "the uninstaller lacks its Italian texts or its last page"
+fi
 # NSIS's own Italian has a blank before a question mark and words mistyped; the uninstaller
 # said "Installazione completata" at its end.
 for file in setup uninstaller; do

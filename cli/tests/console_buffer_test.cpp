@@ -46,6 +46,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         CutCase{"è cut after its first byte", {"non \xc3", "\xa8 un"}, {"non ", "è un"}},
         CutCase{"€ cut twice", {"\xe2", "\x82", "\xac!"}, {"€!"}},
+        CutCase{"a no-break space cut", {"\xc2", "\xa0"}, {"\xc2\xa0"}},
+        CutCase{"U+0905 cut", {"\xe0\xa4", "\x85"}, {"\xe0\xa4\x85"}},
         CutCase{"a four-byte character cut after three",
                 {"a\xf0\x9f\x98", "\x80"},
                 {"a", "\xf0\x9f\x98\x80"}},
@@ -75,6 +77,11 @@ TEST(ConsoleBuffer, CutsNoCharacterAtTheBuffersEnd) {
         EXPECT_EQ(joined, text) << "lead '" << lead << "'";
         EXPECT_GT(console.shown.size(), 4U) << "lead '" << lead << "'";
     }
+}
+
+TEST(ConsoleBuffer, LooksNoFurtherBackThanItsText) {
+    // A later byte alone, where a character's first byte stands just before it in memory.
+    EXPECT_EQ(zifrano::cli::wholeCharacters(std::string_view("\xe2\xa8").substr(1)), 1U);
 }
 
 TEST(ConsoleBuffer, WritesACutCharacterLeftAtTheEnd) {
