@@ -9,10 +9,10 @@
 
 int main(int argc, char* argv[]) {
     const std::span<const char* const> arguments(argv + 1, argv + argc);
+    std::ios::sync_with_stdio(false);
 #ifdef _WIN32
     const zifrano::cli::WindowsStreams streams(arguments);
 #endif
-    std::ios::sync_with_stdio(false);
     // The tool flushes its output itself, whenever no more input is waiting: flushing before
     // each read, or after each message, would cost more than the conversion.
     std::cin.tie(nullptr);

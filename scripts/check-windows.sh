@@ -2,12 +2,16 @@
 # Checks the Windows build that scripts/build-windows.sh left in build-windows/, under Wine, as
 # CI does:
 #   files      zifrano.exe a window program and zifrano-lettere.exe a console one, both with
-#              the Italian version record; the zip holds exactly the installed folder
+#              the Italian version record; their icon and the installer's in every size Windows
+#              shows, in 32-bit colour; the zip holds exactly the installed folder
 #   tests      the engine's and the tool's tests, each run by Wine (ctest --preset windows)
 #   install    the installer, silently and for the user alone, into a fresh Wine prefix: the
-#              files, the Start-menu entry and the entry among installed programs
+#              files, the Start-menu entry and the entry among installed programs, its
+#              publisher; the installer's licence page and the uninstaller's Italian texts
 #   tool       zifrano-lettere.exe: amounts, CRLF line ends, a table's own line ends kept, a
-#              Ctrl+Z byte read as any other, a UTF-8 command line, the exit statuses
+#              Ctrl+Z byte read as any other, a UTF-8 command line, the exit statuses, a full
+#              disk; on a console, what the console shows of messages, help and a table, read
+#              back from its screen, with a screenshot of the help
 #   window     zifrano.exe started from its Start-menu entry on a virtual X display under
 #              openbox: found by its title, 250 typed and copied with Alt+C, the notice, the
 #              clipboard read back, the about box and the frame back at the corner, the web page
@@ -76,11 +80,20 @@ for program in zifrano zifrano-lettere; do
         grep -qF "$line" <<<"$record" || fail "$program.exe's resources lack $line"
     done
 done
+# The icon that Windows shows, at every size, in 32-bit colour.
+for program in "$stage/zifrano.exe" "$stage/zifrano-lettere.exe" "$setup"; do
+    wrestool --extract --type=14 "$program" >"$work/icon.ico" ||
+        fail "no icon in $(basename "$program")"
+    sizes=$(icotool -l "$work/icon.ico" |
+        sed -n 's/.* --width=\([0-9]*\) --height=\1 --bit-depth=32 .*/\1/p' | paste -sd' ')
+    [[ "$sizes" == "16 24 32 48 256" ]] || fail "$(basename "$program")'s icon holds:
+$(icotool -l "$work/icon.ico")"
+done
 zipped=$(cmake -E tar tf "$out/zifrano-$version-windows.zip" | grep -v '/$' | sort)
 staged=$(cd "$out" && find "zifrano-$version" -type f | sort)
 [[ "$zipped" == "$staged" ]] || fail "the zip holds other files than the installed folder:
 $(diff <(echo "$staged") <(echo "$zipped"))"
-timed "files: zifrano.exe a window program, zifrano-lettere.exe a console one, both with version $version in Italian; the zip holds the $(wc -l <<<"$staged") installed files"
+timed "files: zifrano.exe a window program, zifrano-lettere.exe a console one, both with version $version in Italian; their icon and the installer's $sizes pixels in 32-bit colour; the zip holds the $(wc -l <<<"$staged") installed files"
 
 # --- tests -------------------------------------------------------------------------------
 # The build's own prefix, made before the tests run two at a time, its server and services kept
@@ -115,6 +128,8 @@ registry_value() {
         awk -v name="$2" '$1 == name {sub(/^ *[^ ]+ +REG_[A-Z_]+ +/, ""); print}'
 }
 
+winepath_of() { WINEDEBUG=-all "$wine" winepath -w "$1" | tr -d '\r'; }
+
 # Installs silently with option $1 (/CurrentUser or /AllUsers) and sets $folder and $menu, the
 # Unix paths of the installed folder and of the Start-menu entry, after checking them.
 install_silently() {
@@ -131,6 +146,8 @@ install_silently() {
         fail "$folder holds other files than the build"
     menu=$(find "$WINEPREFIX/drive_c" -name ZIFRANO.lnk -print -quit)
     [[ -n "$menu" ]] || fail "no Start-menu entry"
+    publisher=$(registry_value "$root\\$uninstall_key" Publisher)
+    [[ "$publisher" == [[:upper:]]* ]] || fail "the publisher is '$publisher', not a name"
     say "install $1: $location, Start menu: ${menu#"$WINEPREFIX/drive_c/"}," \
         "$(du -sk "$folder" | cut -f1) KiB"
 }
@@ -163,6 +180,25 @@ $(grep -i zifrano "$WINEPREFIX"/*.reg)"
 install_silently /CurrentUser
 timed "install"
 
+# The texts the installer and the uninstaller show, from their headers.
+scripts/nsis-strings.py "$setup" >"$work/setup.txt"
+scripts/nsis-strings.py "$folder/disinstalla.exe" >"$work/uninstaller.txt"
+grep -qxF "$(head -n 1 LICENSE)" "$work/setup.txt" || fail "the installer shows no licence"
+grep -qF 'licenza MIT' "$work/setup.txt" || fail "the installer's licence page is not in Italian"
+if ! grep -qxF 'La disinstallazione non è stata completata correttamente.' "$work/uninstaller.txt" ||
+    ! grep -qx 'Disinstallazione di .* completata\.' "$work/uninstaller.txt"; then
+    fail "the uninstaller lacks its Italian texts or its last page"
+fi
+# NSIS's own Italian has a blank before a question mark and words mistyped; the uninstaller
+# said "Installazione completata" at its end.
+for file in setup uninstaller; do
+    wrong=$(grep -E ' \?$|disintall|Disisntall|Questa programma' "$work/$file.txt") &&
+        fail "the $file says: $wrong"
+done
+wrong=$(grep -i 'installazione completata' "$work/uninstaller.txt" | grep -v '^Disinst') &&
+    fail "the uninstaller says: $wrong"
+say "installer: the licence page, publisher '$publisher'; the uninstaller's Italian texts, up to its last page"
+
 # --- tool --------------------------------------------------------------------------------
 # Runs zifrano-lettere.exe with standard input $1 (printf's escapes) and the arguments after it,
 # and checks that it writes exactly $2 on standard output and $3 on standard error.
@@ -193,7 +229,79 @@ for case in '0:123' '1:abc' '2:--bogus'; do
     "$wine" "$folder/zifrano-lettere.exe" "${case#*:}" >/dev/null 2>&1 && status=0 || status=$?
     ((status == ${case%%:*})) || fail "zifrano-lettere ${case#*:} ended with $status"
 done
-timed "tool: 123.45 worded with CRLF, a UTF-8 argument quoted back, Ctrl+Z read as a byte, a table's LF and CRLF rows kept, statuses 0, 1 and 2"
+"$wine" "$folder/zifrano-lettere.exe" 123 >/dev/full 2>"$work/error" && status=0 || status=$?
+expect_bytes 'zifrano-lettere: errore di scrittura sullo standard output\r\n' error 123 '>/dev/full'
+((status == 1)) || fail "zifrano-lettere 123 >/dev/full ended with $status"
+timed "tool: 123.45 worded with CRLF, a UTF-8 argument quoted back, Ctrl+Z read as a byte, a table's LF and CRLF rows kept, statuses 0, 1 and 2, a full disk said"
+
+# Window $1's "x y width height": Wine draws a window's frame itself (see the window below),
+# so this is the frame.
+geometry() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X:/ {x=$4} /Absolute upper-left Y:/ {y=$4}
+        /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}'
+}
+# What a console shows: console-screen.exe runs the tool in a console of its own, standard output
+# and standard error both on it, and reads the console's screen back. Wine's console needs a
+# font of fixed width, as Windows has its own: DejaVu Sans Mono stands in, offered to the
+# console's programs alone.
+console_screen=$out/cmake/bin/console-screen.exe
+mkdir -p "$work/console-fonts"
+ln -s /usr/share/fonts/truetype/dejavu/DejaVuSansMono.ttf "$work/console-fonts/"
+printf '<?xml version="1.0"?>\n<fontconfig><dir>%s</dir><cachedir>%s</cachedir></fontconfig>\n' \
+    "$work/console-fonts" "$work/console-fonts/cache" >"$work/console-fonts.conf"
+"$wine" reg add 'HKCU\Console' /v FaceName /d 'DejaVu Sans Mono' /f >/dev/null
+tool=$(winepath_of "$folder/zifrano-lettere.exe")
+# Runs the tool with the arguments $2 (a command line) on a console, checks that it ended with
+# status $1, and leaves what the console showed in $work/shown. With a third argument, the
+# console's screenshot goes to that file.
+on_console() {
+    local status=0 hold=() left top width height
+    rm -f "$work/screen"
+    [[ -n "${3:-}" ]] && hold=(--hold)
+    FONTCONFIG_FILE=$work/console-fonts.conf \
+        "$wine" "$console_screen" "${hold[@]}" "$(winepath_of "$work/screen")" "\"$tool\" $2" &
+    local screen=$!
+    wait_until 600 0.05 test -f "$work/screen" || fail "no console screen for $2"
+    if [[ -n "${3:-}" ]]; then
+        local console
+        console=$(wait_until 100 0.05 visible_window console-screen) || fail "no console window"
+        # Wine's console paints its window a moment after its screen buffer changes.
+        sleep 1
+        read -r left top width height < <(geometry "$console")
+        scrot --overwrite --autoselect "$left,$top,$width,$height" "$3" || fail "no screenshot"
+    fi
+    cp "$work/screen" "$work/shown"
+    if [[ -n "${3:-}" ]]; then
+        rm "$work/screen" # ends the hold
+    fi
+    wait "$screen" || status=$?
+    ((status == $1)) || fail "zifrano-lettere $2 on a console ended with $status, not $1"
+}
+# Whether the console showed the text in file $1 (its CRs aside); the tool's arguments are $2.
+console_showed() {
+    cmp -s <(tr -d '\r' <"$1") "$work/shown" || fail "zifrano-lettere $2 showed on a console:
+$(cat "$work/shown")
+instead of:
+$(tr -d '\r' <"$1")"
+}
+on_console 1 '1234,56 12è €5'
+printf 'milleduecentotrentaquattro / 56\n\ncinque / 00\n%s\n' \
+    "zifrano-lettere: argomento 2: non è un importo: '12è'" >"$work/expected"
+console_showed "$work/expected" '1234,56 12è €5'
+# The help as the tool writes it to a file: every character of it shown as it is.
+"$wine" "$folder/zifrano-lettere.exe" --help >"$work/help"
+mkdir -p "$shots"
+on_console 0 --help "$shots/zifrano-lettere-console-windows.png"
+console_showed "$work/help" --help
+# A table longer than the console's buffer: characters cut between two writes shown whole.
+{
+    echo 'Nota;Importo'
+    for row in $(seq 100); do echo "città è già più;€ $row"; done
+} >"$work/table.csv"
+"$wine" "$folder/zifrano-lettere.exe" --csv Importo "$work/table.csv" >"$work/table"
+on_console 0 "--csv Importo $(winepath_of "$work/table.csv")"
+console_showed "$work/table" '--csv Importo table.csv'
+timed "console: a message with è, the help and a table of $(wc -c <"$work/table") bytes shown as written; screenshot $shots/zifrano-lettere-console-windows.png"
 
 # --- window ------------------------------------------------------------------------------
 openbox --sm-disable >/dev/null 2>&1 &
@@ -211,11 +319,6 @@ export PATH=$work/handlers:$PATH
 
 closed() { ! visible_window "$1" >/dev/null; }
 opened() { grep -qxF "$1" "$work/opened" 2>/dev/null; }
-# Window $1's "x y width height": Wine draws the frame itself (see below), so this is the frame.
-geometry() {
-    xwininfo -id "$1" | awk '/Absolute upper-left X:/ {x=$4} /Absolute upper-left Y:/ {y=$4}
-        /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}'
-}
 frame_corner() { geometry "$window" | cut -d' ' -f1,2; }
 # Whether the window's frame stands at the corner of the screen's available area. Its left
 # edge may stand off the area by the frame's side: Qt counts the side and bottom of a Windows
@@ -251,7 +354,6 @@ start_window() {
     say "window: shown $(($(milliseconds) - started_ms)) ms after a $1 start"
 }
 
-winepath_of() { WINEDEBUG=-all "$wine" winepath -w "$1" | tr -d '\r'; }
 ended() { ! kill -0 "$app" 2>/dev/null; }
 
 # Ends the window with a click on "Fine" and checks that the program ended with status 0.

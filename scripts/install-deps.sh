@@ -13,10 +13,12 @@ if [[ "${1:-}" == --windows ]]; then
         dpkg-dev xz-utils                          # Qt's source, or a prebuilt Qt's tarball
         googletest                                 # GoogleTest's source, built for Windows
         qt6-translations-l10n fonts-dejavu-extra   # Qt's Italian texts, the window's font
-        nsis                                       # the installer
+        librsvg2-bin icoutils                      # the icon, from the scalable one
+        nsis python3                               # the installer, and its texts read back
         wine64 fonts-wine                          # the tests under Wine, with its stand-ins
         xvfb xauth xdotool xclip x11-utils scrot   #   for Windows' own fonts, on a virtual
         openbox                                    #   display, under a window manager
+        fonts-dejavu-core                          # the console's font under Wine
     )
 fi
 ((${#packages[@]} > 0)) || packages=(
