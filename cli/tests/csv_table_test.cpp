@@ -152,9 +152,10 @@ INSTANTIATE_TEST_SUITE_P(
                 kRow + "6: ha 4 campi, l'intestazione 2\n" + kRow +
                     "7: ha 1 campo, l'intestazione 2\n",
                 1},
-        // Excel's line naming the separator comes before the header; LF CR ends a row.
-        CsvCase{"--csv 2", "sep=,\n\rA,B\n\rx,\"1,5\"\n\ry,z",
-                "sep=,\n\rA,B,Importo in lettere,Importo intero in lettere\n\rx,\"1,5\",uno / "
+        // Excel's line naming the separator comes before the header, and the usual one is text
+        // from there on; LF CR ends a row.
+        CsvCase{"--csv 2", "sep=,\n\rA,B\n\rx;y,\"1,5\"\n\ry,z",
+                "sep=,\n\rA,B,Importo in lettere,Importo intero in lettere\n\rx;y,\"1,5\",uno / "
                 "50,uno\n\ry,z,,\n\r",
                 kRow + "4: non è un importo: 'z'\n", 1},
         // UTF-16 is answered in UTF-16, with its mark, every code unit kept.
@@ -173,9 +174,10 @@ INSTANTIATE_TEST_SUITE_P(
                 "zifrano-lettere: il testo è in UTF-16LE senza BOM: salvarlo in UTF-8, o in UTF-16 "
                 "con BOM\n",
                 1},
-        // Titles without case, an accented capital too; the blank after one, not its last byte.
-        CsvCase{"--csv CITTÀ", "N;Città\u00a0\n1;2\n",
-                "N;Città\u00a0" + kTitles + "\n1;2;due / 00;due\n", "", 0},
+        // Titles without case, an accented capital too; the blank after a character, not the last
+        // byte of one.
+        CsvCase{"--csv CITTÀ†", "N;Città†\u00a0\n1;2\n",
+                "N;Città†\u00a0" + kTitles + "\n1;2;due / 00;due\n", "", 0},
         // Windows-1252 titles are read as such; so is its no-break space.
         CsvCase{"--csv totale€ --migliaia",
                 "Citt\xe0;Totale\x80\r\nx;\x80\xa0"
@@ -187,9 +189,9 @@ INSTANTIATE_TEST_SUITE_P(
                     "234,56;milleduecentotrentaquattro / "
                     "56;milleduecentotrentaquattro\r\n",
                 "", 0},
-        CsvCase{"--csv x", "Citt\xe0;Totale\x80\r\n", "",
-                "zifrano-lettere: la colonna 'x' non è nell'intestazione; titoli letti: 'Città', "
-                "'Totale€'\n",
+        CsvCase{"--csv x", "Citt\xe0 alta;Totale\x80\r\n", "",
+                "zifrano-lettere: la colonna 'x' non è nell'intestazione; titoli letti: 'Città "
+                "alta', 'Totale€'\n",
                 2},
         // A quote left open is an error at the row where it opened, never a merge in silence.
         CsvCase{"--csv 2", "A;B\n1;2\n\"aperte;3\n4;5\n",
