@@ -51,7 +51,9 @@ bool ConsoleBuffer::writeOut(bool all) {
         m_failed = !m_write(text.substr(0, whole));
     }
     const std::size_t cut = text.size() - whole;
-    std::memmove(m_buffer.data(), text.data() + whole, cut);
+    if (cut > 0) { // before the first write there is no buffer to move from
+        std::memmove(m_buffer.data(), text.data() + whole, cut);
+    }
     setp(m_buffer.data(), m_buffer.data() + m_buffer.size());
     pbump(static_cast<int>(cut));
     return !m_failed;
