@@ -159,9 +159,9 @@ INSTANTIATE_TEST_SUITE_P(
                 "50,uno\n\ry,z,,\n\r",
                 kRow + "4: non è un importo: 'z'\n", 1},
         // UTF-16 is answered in UTF-16, with its mark, every code unit kept.
-        CsvCase{"--csv 2", utf16(u"\uFEFF\U00020BB7;\xD800\r\n\u00E0;€ 7\r\n", true),
+        CsvCase{"--csv 2", utf16(u"\uFEFF\U00020BB7;\xD800\r\n\u0080\u00E0;€ 7\r\n", true),
                 utf16(u"\uFEFF\U00020BB7;\xD800;Importo in lettere;Importo intero in "
-                      u"lettere\r\n\u00E0;€ 7;sette / 00;sette\r\n",
+                      u"lettere\r\n\u0080\u00E0;€ 7;sette / 00;sette\r\n",
                       true),
                 "", 0},
         // An odd byte at the end is half a character: dropped, and said.

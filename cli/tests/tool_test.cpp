@@ -148,6 +148,13 @@ TEST(Tool, AnswersInTheEncodingOfItsInput) {
               std::string("0:\xfe\xff\0u\0n\0o\0 \0/\0 \0000\0000\0\n\0d\0u\0e\0 \0/\0 "
                           "\0000\0000\0\n",
                           40));
+    // A surrogate alone at the very end is kept, as a line of its own that is no amount.
+    EXPECT_EQ(run(std::string("\xff\xfe"
+                              "7\0\n\0\x00\xd8",
+                              8),
+                  error),
+              std::string("1:\xff\xfes\0e\0t\0t\0e\0 \0/\0 \0000\0000\0\n\0\n\0", 28));
+    EXPECT_EQ(error, "zifrano-lettere: riga 2: non è un importo: '\\xed\\xa0\\x80'\n");
     EXPECT_EQ(run(std::string("\xff\xfe\0\0001\0\0\0", 8), error), "1:");
     EXPECT_EQ(error,
               "zifrano-lettere: il testo è in UTF-32LE: salvarlo in UTF-8, o in UTF-16 con BOM\n");
