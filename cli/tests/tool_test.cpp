@@ -148,6 +148,15 @@ TEST(Tool, AnswersInTheEncodingOfItsInput) {
               std::string("0:\xfe\xff\0u\0n\0o\0 \0/\0 \0000\0000\0\n\0d\0u\0e\0 \0/\0 "
                           "\0000\0000\0\n",
                           40));
+    // A first byte that begins no mark is text like any other.
+    EXPECT_EQ(run("\xff"
+                  "7\n",
+                  error),
+              "1:\n");
+    EXPECT_EQ(run("\x01"
+                  "7\n",
+                  error),
+              "1:\n");
     // A surrogate alone at the very end is kept, as a line of its own that is no amount.
     EXPECT_EQ(run(std::string("\xff\xfe"
                               "7\0\n\0\x00\xd8",
