@@ -56,14 +56,22 @@ char32_t decodeSequence(std::string_view text, std::size_t size) {
 
 } // namespace
 
+Utf8Character firstCharacter(std::string_view text) {
+    const std::size_t size = text.empty() ? 0 : sequenceLength(static_cast<unsigned char>(text[0]));
+    if (size == 0 || text.size() < size) {
+        return {};
+    }
+    const char32_t point = decodeSequence(text, size);
+    if (point == kIllFormed || (point >= 0xd800 && point <= 0xdfff)) {
+        return {};
+    }
+    return {point, size};
+}
+
 bool isUtf8(std::string_view text) {
     while (!text.empty()) {
-        const std::size_t size = sequenceLength(static_cast<unsigned char>(text[0]));
-        if (size == 0 || text.size() < size) {
-            return false;
-        }
-        const char32_t point = decodeSequence(text, size);
-        if (point == kIllFormed || (point >= 0xd800 && point <= 0xdfff)) {
+        const std::size_t size = firstCharacter(text).size;
+        if (size == 0) {
             return false;
         }
         text.remove_prefix(size);

@@ -13,6 +13,14 @@ namespace zifrano::cli {
 /// answers in the input's own encoding.
 enum class Encoding { Utf8, Utf16LittleEndian, Utf16BigEndian };
 
+/// The character UTF-8 writes at the start of `text`: its code point, and its length in bytes,
+/// 0 when the bytes there are no well-formed character (a surrogate is none).
+struct Utf8Character {
+    char32_t point = 0;
+    std::size_t size = 0;
+};
+Utf8Character firstCharacter(std::string_view text);
+
 /// Whether `text` is wholly UTF-8.
 bool isUtf8(std::string_view text);
 

@@ -1,5 +1,7 @@
 #include "messages.h"
 
+#include "encodings.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -34,16 +36,6 @@ std::string_view reason(Refusal refusal, Form form) {
     return "importo fuori limite";
 }
 
-// The code point of the UTF-8 sequence of `size` bytes at the start of `text`.
-char32_t codePoint(std::string_view text, std::size_t size) {
-    constexpr std::array<unsigned char, 5> kLeadBits = {0, 0x7f, 0x1f, 0x0f, 0x07};
-    char32_t point = static_cast<unsigned char>(text[0]) & kLeadBits[size];
-    for (std::size_t i = 1; i < size; ++i) {
-        point = point << 6 | (static_cast<unsigned char>(text[i]) & 0x3f);
-    }
-    return point;
-}
-
 // Characters a terminal shows as nothing, or as a plain blank, or that turn the text around.
 bool isInvisible(char32_t point) {
     constexpr std::array<std::pair<char32_t, char32_t>, 13> kRanges = {{
@@ -70,23 +62,13 @@ bool isInvisible(char32_t point) {
 // The length of the UTF-8 sequence at the start of `text` that stands for one printable,
 // visible character, or 0 when it must be escaped; `point` gets its code point.
 std::size_t printableSequence(std::string_view text, char32_t& point) {
-    const auto lead = static_cast<unsigned char>(text[0]);
-    if (lead < 0x80) {
-        point = lead;
-        return lead >= 0x20 && lead != 0x7f ? 1 : 0;
+    const Utf8Character character = firstCharacter(text);
+    point = character.point;
+    if (character.size == 1) {
+        return point >= 0x20 && point != 0x7f ? 1 : 0;
     }
-    const std::size_t size = lead >= 0xf0 ? 4 : lead >= 0xe0 ? 3 : lead >= 0xc2 ? 2 : 0;
-    if (size == 0 || lead > 0xf4 || text.size() < size ||
-        !std::all_of(text.begin() + 1, text.begin() + static_cast<std::ptrdiff_t>(size),
-                     [](char c) { return (static_cast<unsigned char>(c) & 0xc0) == 0x80; })) {
-        return 0;
-    }
-    point = codePoint(text, size);
-    constexpr std::array<char32_t, 5> kLeast = {0, 0, 0x80, 0x800, 0x10000};
-    const bool wellFormed =
-        point >= kLeast[size] && point <= 0x10ffff && (point < 0xd800 || point > 0xdfff);
     // C1 controls, U+0080 to U+009F, act on terminals too.
-    return wellFormed && point >= 0xa0 ? size : 0;
+    return point >= 0xa0 ? character.size : 0;
 }
 
 } // namespace

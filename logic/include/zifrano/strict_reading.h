@@ -10,7 +10,7 @@
 
 namespace zifrano {
 
-/// The wordings asked for: both, or with --lire only the whole amount.
+/// The wordings asked for: the euro form with the cents, or the whole amount alone (lire).
 enum class Form { Euro, Lire };
 
 /// How amounts are written: a full stop or a comma before the decimals, or the Italian way, with
@@ -23,8 +23,8 @@ enum class Refusal {
     NotAnAmount,
     Negative,
     DashForCents,    ///< "12,-": whole euros written with a dash for the cents
-    Ambiguous,       ///< "12.500": thousands or decimals? Only --migliaia can tell.
-    NeedsThousands,  ///< "1.234,56" without --migliaia
+    Ambiguous,       ///< "12.500" read plainly: thousands or decimals? Only the notation can tell.
+    NeedsThousands,  ///< "1.234,56" read plainly: two separators
     BadGrouping,     ///< a thousands separator out of place
     TooManyDecimals, ///< more decimals than the form can write
     TooLong,
