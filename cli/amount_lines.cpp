@@ -23,7 +23,7 @@ void AmountLines::write(const AmountText& text, Source source) {
         // The empty line keeps the output aligned with the input.
         m_out << '\n';
         m_err << kMessagePrefix << source.kind << ' ' << source.number << ": "
-              << describe(*refusal, m_form, text.shown()) << '\n';
+              << describe(*refusal, text.shown()) << '\n';
         m_sawRefusal = true;
         return;
     }

@@ -6,7 +6,6 @@
 #include "waiting_input.h"
 
 #include "zifrano/importo_in_lettere.h"
-#include "zifrano/number_reader.h"
 #include "zifrano/numero_in_lettere.h"
 
 #include <algorithm>
@@ -40,16 +39,7 @@ std::string comparable(std::string_view written) {
     while (title.starts_with(kByteOrderMark)) {
         title.remove_prefix(kByteOrderMark.size());
     }
-    const auto blankOrTab = [](std::string_view text) {
-        return text.starts_with('\t') ? 1 : blankAt(text);
-    };
-    for (std::size_t size = blankOrTab(title); size > 0; size = blankOrTab(title)) {
-        title.remove_prefix(size);
-    }
-    for (std::size_t size = 1; size > 0; title.remove_suffix(size)) {
-        size = title.ends_with('\t') ? 1 : blankBefore(title);
-    }
-    std::string lower(title);
+    std::string lower(trimBlanksAndTabs(title));
     for (std::size_t i = 0; i < lower.size(); ++i) {
         const auto c = static_cast<unsigned char>(lower[i]);
         const bool latinCapital = i > 0 && lower[i - 1] == '\xc3' && c >= 0x80 && c <= 0x9e &&
@@ -335,7 +325,7 @@ void TableCopier::wordAmount() {
                           : std::variant<Amount, Refusal>(Refusal::NotAnAmount);
     if (const auto* refusal = std::get_if<Refusal>(&read)) {
         const std::string_view shown = m_amountQuoted.empty() ? m_amount.shown() : m_amountQuoted;
-        complain(m_row, describe(*refusal, m_request.form, shown));
+        complain(m_row, describe(*refusal, shown));
         writeWordings(std::nullopt);
     } else {
         writeWordings(std::get<Amount>(read));

@@ -9,33 +9,6 @@
 namespace zifrano::cli {
 namespace {
 
-// Why a text is refused, before the text itself is quoted.
-std::string_view reason(Refusal refusal, Form form) {
-    switch (refusal) {
-    case Refusal::Empty:
-        return "manca l'importo";
-    case Refusal::NotAnAmount:
-        return "non è un importo";
-    case Refusal::Negative:
-        return "importo negativo";
-    case Refusal::DashForCents:
-        return "un trattino non è un decimale: un importo intero si scrive 12 o 12,00";
-    case Refusal::Ambiguous:
-        return "migliaia o decimali? Con --migliaia il punto separa le migliaia";
-    case Refusal::NeedsThousands:
-        return "più di un separatore: con --migliaia il punto separa le migliaia";
-    case Refusal::BadGrouping:
-        return "separatore delle migliaia fuori posto";
-    case Refusal::TooManyDecimals:
-        return form == Form::Euro ? "più di due decimali" : "decimali in un importo in lire";
-    case Refusal::TooLong:
-        return "troppo lungo per essere un importo";
-    case Refusal::OutOfRange:
-        break;
-    }
-    return "importo fuori limite";
-}
-
 // Characters a terminal shows as nothing, or as a plain blank, or that turn the text around.
 bool isInvisible(char32_t point) {
     constexpr std::array<std::pair<char32_t, char32_t>, 13> kRanges = {{
@@ -73,8 +46,8 @@ std::size_t printableSequence(std::string_view text, char32_t& point) {
 
 } // namespace
 
-std::string describe(Refusal refusal, Form form, std::string_view shown) {
-    return std::string(reason(refusal, form)) + ": " + quoteForTerminal(shown);
+std::string describe(Refusal refusal, std::string_view shown) {
+    return std::string(refusalReason(refusal)) + ": " + quoteForTerminal(shown);
 }
 
 std::string quoteForTerminal(std::string_view raw, std::size_t most) {

@@ -17,7 +17,7 @@ static_assert(kShownBytes == 4 * kQuotedCharacters + 1, "a quoted text's bytes a
 
 /// What a refusal says to the user, in Italian, about the text `shown` (quoted as
 /// quoteForTerminal quotes it): "non è un importo: '12abc'".
-std::string describe(Refusal refusal, Form form, std::string_view shown);
+std::string describe(Refusal refusal, std::string_view shown);
 
 /// `raw` as it can be shown on a terminal: quoted, at most `most` characters, with control
 /// characters and bytes that are not UTF-8 written as \xNN and invisible spaces and marks as

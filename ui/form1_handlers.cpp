@@ -5,7 +5,7 @@
 #include "platform.h"
 #include "shrinking_label.h"
 
-#include "zifrano/number_reader.h"
+#include "zifrano/typed_reading.h"
 #include "zifrano/strict_reading.h"
 #include "zifrano/wordings.h"
 
@@ -20,13 +20,14 @@
 #include <QScreen>
 #include <QWindow>
 
+#include <cstdint>
 #include <memory>
 
 namespace zifrano::ui {
 namespace {
 
 // The largest amount the instruction line invites, twelve nines.
-constexpr double kUpperLimit = 999'999'999'999.0;
+constexpr std::uint64_t kUpperLimit = 999'999'999'999;
 
 // Modifiers that make a key a command rather than text.
 constexpr auto kCommandModifiers = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
@@ -195,7 +196,7 @@ bool Form1::dropIntoText1(QDropEvent& drop) {
 }
 
 bool Form1::aboveLimit(const QString& text) {
-    return readLeadingNumber(text.toStdString()).number.toDouble() > kUpperLimit;
+    return startsAbove(text.toStdString(), kUpperLimit);
 }
 
 QString Form1::textAfterInsert(const QString& inserted) const {

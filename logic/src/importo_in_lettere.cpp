@@ -1,12 +1,12 @@
 #include "zifrano/importo_in_lettere.h"
 
-#include "zifrano/numero_in_lettere.h"
+#include "wording.h"
 
 #include <cstdint>
 
 namespace zifrano {
 
-std::string ImportoInLettere(Amount amount) {
+void writeImportoInLettere(Amount amount, Wording& wording) {
     const Amount whole = amount.wholePart();
     // Cents from the fraction, half a cent going to the even neighbour: 0 to 100.
     const std::int64_t fraction = amount.fraction();
@@ -17,10 +17,15 @@ std::string ImportoInLettere(Amount amount) {
     // 100 cents show as "00": the whole part is never carried into.
     const char centsText[] = {static_cast<char>('0' + cents % 100 / 10),
                               static_cast<char>('0' + cents % 10)};
-    std::string s = NumeroInLettere(whole);
-    s += " / ";
-    s.append(centsText, sizeof centsText);
-    return s;
+    writeNumeroInLettere(whole, wording);
+    wording.append(" / ");
+    wording.append({centsText, sizeof centsText});
+}
+
+std::string ImportoInLettere(Amount amount) {
+    Wording wording;
+    writeImportoInLettere(amount, wording);
+    return std::string(wording.view());
 }
 
 } // namespace zifrano

@@ -1,26 +1,34 @@
-#include "zifrano/number_reader.h"
+#include "number_reader.h"
+
+#include "blanks.h"
+#include "zifrano/typed_reading.h"
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <limits>
 #include <utility>
 
 namespace zifrano {
 namespace {
 
-// No text is long enough for its digits to move a number this far: an exponent beyond it says
-// all there is to say (too large, or zero), and arithmetic on it cannot overflow.
-constexpr std::int64_t kExponentBound = 1'000'000'000'000'000;
-
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
+}
+
+// The most digits a count of ten-thousandths can have: 2^63 has 19.
+constexpr int kMostDigits = std::numeric_limits<std::uint64_t>::digits10; // 19
+
+std::int64_t boundedExponent(std::int64_t power) {
+    return std::clamp(power, -DecimalNumber::kExponentBound, DecimalNumber::kExponentBound);
 }
 
 // Walks the text left to right, passing over blanks wherever they stand.
 class Scanner {
 public:
-    explicit Scanner(std::string_view text)
-        : m_text(text) {}
+    Scanner(std::string_view text, bool commaIsStop)
+        : m_text(text)
+        , m_commaIsStop(commaIsStop) {}
 
     char peek() {
         for (std::size_t blank = skippable(); blank > 0; blank = skippable()) {
@@ -47,6 +55,7 @@ public:
         return true;
     }
     bool takeSign() { return take('+') || take('-'); }
+    bool takeStop() { return take('.') || (m_commaIsStop && take(',')); }
     std::size_t position() const { return m_pos; }
     void rewind(std::size_t pos) { m_pos = pos; }
 
@@ -62,6 +71,7 @@ private:
 
     std::string_view m_text;
     std::size_t m_pos = 0;
+    bool m_commaIsStop;
 };
 
 // Digits before and after the full stop; false when there are none on either side.
@@ -71,15 +81,8 @@ bool readMantissa(Scanner& in, DecimalNumber& number) {
     for (;;) {
         if (const std::string_view run = in.takeDigits(); !run.empty()) {
             sawDigit = true;
-            // Zeros in front of the first significant digit say nothing.
-            const std::size_t first =
-                number.digits.empty() ? std::min(run.find_first_not_of('0'), run.size()) : 0;
-            number.digits.append(run.substr(first));
-            // Each digit after the stop divides what the digits say by ten.
-            if (afterStop) {
-                number.exponent -= static_cast<std::int64_t>(run.size());
-            }
-        } else if (!afterStop && in.take('.')) {
+            number.appendDigits(run, afterStop);
+        } else if (!afterStop && in.takeStop()) {
             afterStop = true;
         } else {
             return sawDigit;
@@ -87,7 +90,8 @@ bool readMantissa(Scanner& in, DecimalNumber& number) {
     }
 }
 
-// An exponent counts only when digits follow the "e": "1e" and "1e+" read as 1.
+// An exponent counts only when digits follow the "e": "1e" and "1e+" read as 1. Blanks may stand
+// among its digits, as anywhere in a typed number.
 void readExponent(Scanner& in, DecimalNumber& number) {
     const std::size_t start = in.position();
     if (!in.take('e') && !in.take('E')) {
@@ -100,32 +104,59 @@ void readExponent(Scanner& in, DecimalNumber& number) {
         return;
     }
     std::int64_t power = 0;
-    for (char c = in.peek(); isDigit(c); c = in.peek()) {
-        power = std::min(kExponentBound, power * 10 + (c - '0'));
-        in.advance();
+    for (std::string_view run = in.takeDigits(); !run.empty(); run = in.takeDigits()) {
+        power = boundedExponent(power * 10 + exponentOf(run)); // never more than 10^19 on the way
     }
-    number.exponent += negative ? -power : power;
+    number.scale(negative ? -power : power);
+}
+
+// Whether the digits dropped below the last one kept are worth more than half of it (1), exactly
+// half (0) or less (-1); `inexact` when digits other than 0 lie beyond them.
+int comparedWithHalf(std::string_view dropped, bool inexact) {
+    if (dropped.empty() || dropped.front() < '5') {
+        return -1;
+    }
+    if (dropped.front() > '5' || inexact) {
+        return 1;
+    }
+    return dropped.find_first_not_of('0', 1) == std::string_view::npos ? 0 : 1;
 }
 
 } // namespace
 
-double DecimalNumber::toDouble() const {
-    if (digits.empty()) {
-        return 0.0;
+void DecimalNumber::appendDigits(std::string_view run, bool fractional) {
+    if (m_size == 0) {
+        // Zeros in front of the first significant digit say nothing but their place.
+        const std::size_t zeros = std::min(run.find_first_not_of('0'), run.size());
+        exponent -= fractional ? static_cast<std::int64_t>(zeros) : 0;
+        run.remove_prefix(zeros);
     }
-    const std::string text = digits + 'e' + std::to_string(exponent);
-    double value = 0.0;
-    if (std::from_chars(text.data(), text.data() + text.size(), value).ec ==
-        std::errc::result_out_of_range) {
-        // The leading digit stands at 10^(size + exponent - 1): above 1 it overflowed.
-        const bool tooLarge = static_cast<std::int64_t>(digits.size()) + exponent > 0;
-        value = tooLarge ? std::numeric_limits<double>::infinity() : 0.0;
+    const std::size_t kept = std::min(run.size(), kKeptDigits - m_size);
+    std::memcpy(m_digits.data() + m_size, run.data(), kept);
+    m_size += kept;
+    if (fractional) {
+        exponent -= static_cast<std::int64_t>(kept);
+    } else {
+        // A whole digit that finds no room still multiplies the kept ones by ten.
+        exponent += static_cast<std::int64_t>(run.size() - kept);
     }
-    return negative ? -value : value;
+    m_inexact = m_inexact || run.find_first_not_of('0', kept) != std::string_view::npos;
 }
 
-LeadingNumber readLeadingNumber(std::string_view text) {
-    Scanner in(text);
+void DecimalNumber::scale(std::int64_t power) {
+    exponent = boundedExponent(exponent + power);
+}
+
+std::int64_t exponentOf(std::string_view digits) {
+    std::int64_t power = 0;
+    for (const char c : digits) {
+        power = std::min(DecimalNumber::kExponentBound, power * 10 + (c - '0'));
+    }
+    return power;
+}
+
+LeadingNumber readLeadingNumber(std::string_view text, bool commaIsStop) {
+    Scanner in(text, commaIsStop);
     LeadingNumber read;
     read.number.negative = in.peek() == '-';
     in.takeSign();
@@ -135,10 +166,78 @@ LeadingNumber readLeadingNumber(std::string_view text) {
     readExponent(in, read.number);
     read.found = true;
     read.end = in.position();
-    if (read.number.digits.empty()) {
+    if (read.number.isZero()) {
         read.number = DecimalNumber{}; // zero has no sign and no scale
     }
     return read;
+}
+
+std::optional<Amount> amountFromNumber(const DecimalNumber& number) {
+    // The count of ten-thousandths is digits × 10^(exponent + 4): the first `whole` digits, the
+    // rest decide the rounding.
+    const std::string_view digits = number.digits();
+    const std::int64_t scale = number.exponent + 4;
+    const auto size = static_cast<std::int64_t>(digits.size());
+    const std::int64_t whole = std::max<std::int64_t>(0, size + scale);
+    if (whole > kMostDigits) {
+        return std::nullopt;
+    }
+    std::uint64_t count = 0;
+    for (std::int64_t i = 0; i < whole; ++i) {
+        const char digit = i < size ? digits[static_cast<std::size_t>(i)] : '0';
+        count = count * 10 + static_cast<std::uint64_t>(digit - '0');
+    }
+    // When zeros stand between the last digit kept and the first dropped, less than half is left.
+    const std::string_view dropped =
+        size + scale < 0 ? std::string_view()
+                         : digits.substr(static_cast<std::size_t>(std::min(whole, size)));
+    // Ties go to the even neighbour, as money conversions do, so that halves do not drift upwards.
+    const int half = comparedWithHalf(dropped, number.inexact());
+    if (half > 0 || (half == 0 && count % 2 != 0)) {
+        ++count;
+    }
+    const std::uint64_t limit =
+        static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()) + number.negative;
+    if (count > limit) {
+        return std::nullopt;
+    }
+    // Through the unsigned type, so that -2^63 itself does not overflow on the way.
+    const auto signedCount = number.negative ? 0 - count : count;
+    return Amount{static_cast<std::int64_t>(signedCount)};
+}
+
+bool isGreater(const DecimalNumber& number, std::uint64_t units) {
+    if (number.negative || number.isZero()) {
+        return false;
+    }
+    std::array<char, kMostDigits + 1> written;
+    const auto end = std::to_chars(written.begin(), written.end(), units).ptr;
+    const std::string_view limit(written.data(), static_cast<std::size_t>(end - written.begin()));
+    const std::string_view digits = number.digits();
+    // The number's first digit, never 0, stands at 10^(wholeDigits - 1).
+    const std::int64_t wholeDigits = static_cast<std::int64_t>(digits.size()) + number.exponent;
+    if (units == 0 || wholeDigits != static_cast<std::int64_t>(limit.size())) {
+        return units == 0 || wholeDigits > static_cast<std::int64_t>(limit.size());
+    }
+    for (std::size_t i = 0; i < limit.size(); ++i) {
+        const char digit = i < digits.size() ? digits[i] : '0';
+        if (digit != limit[i]) {
+            return digit > limit[i];
+        }
+    }
+    return number.inexact() || digits.find_first_not_of('0', limit.size()) != std::string_view::npos;
+}
+
+std::optional<Amount> textToAmount(std::string_view text) {
+    return amountFromNumber(readLeadingNumber(text).number);
+}
+
+std::optional<Amount> typedToAmount(std::string_view typed) {
+    return amountFromNumber(readLeadingNumber(typed, true).number);
+}
+
+bool startsAbove(std::string_view text, std::uint64_t units) {
+    return isGreater(readLeadingNumber(text).number, units);
 }
 
 } // namespace zifrano

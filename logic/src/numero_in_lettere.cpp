@@ -1,17 +1,17 @@
 #include "zifrano/numero_in_lettere.h"
 
 #include "parole.h"
+#include "wording.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <string_view>
 
 namespace zifrano {
 namespace {
-
-// Room for the longest wording of any amount the type holds, so that it is never reallocated.
-constexpr std::size_t kLongestWording = 192;
 
 // The words of a group from 0 to 999, put together when the program is compiled.
 struct GroupWords {
@@ -74,38 +74,59 @@ constexpr GroupTable kMillions = scaledGroups("unmilione", "milioni");
 constexpr GroupTable kThousands = scaledGroups("mille", "mila");
 constexpr GroupTable kUnits = scaledGroups("uno", "");
 
+// The longest words a table has.
+constexpr std::size_t longest(const GroupTable& table) {
+    std::size_t most = 0;
+    for (const GroupWords& words : table) {
+        most = std::max(most, words.size);
+    }
+    return most;
+}
+
+// The largest amount has fewer than a million milliards: the milliards count is itself a
+// thousands group and a units group, then "miliardi", then the three groups below a milliard.
+// The euro form adds " / " and two digits.
+static_assert(longest(kThousands) + longest(kUnits) + std::string_view("miliardi").size() +
+                      longest(kMillions) + longest(kThousands) + longest(kUnits) +
+                      std::string_view(" / 00").size() <=
+                  Wording::kLongest,
+              "the longest wording fits a Wording");
+static_assert(std::numeric_limits<std::int64_t>::max() / Amount::kScale < 1'000'000'000'000'000);
+
 std::string_view group(const GroupTable& table, std::int64_t count) {
     return table.at(static_cast<std::size_t>(count)).view();
 }
 
 // The words of a whole number of units above 0.
-void appendWhole(std::string& s, std::int64_t units) {
+void appendWhole(Wording& s, std::int64_t units) {
     const std::int64_t milliards = units / 1'000'000'000;
     if (milliards < 1000) {
-        s += group(kMilliards, milliards);
+        s.append(group(kMilliards, milliards));
     } else {
         // From a thousand milliards on, the count of milliards is worded by the same rules.
         appendWhole(s, milliards);
-        s += "miliardi";
+        s.append("miliardi");
     }
-    s += group(kMillions, units / 1'000'000 % 1'000);
-    s += group(kThousands, units / 1'000 % 1'000);
-    s += group(kUnits, units % 1'000);
+    s.append(group(kMillions, units / 1'000'000 % 1'000));
+    s.append(group(kThousands, units / 1'000 % 1'000));
+    s.append(group(kUnits, units % 1'000));
 }
 
 } // namespace
 
-std::string NumeroInLettere(Amount amount) {
+void writeNumeroInLettere(Amount amount, Wording& wording) {
     if (amount.tenThousandths == 0) {
-        return "Zero";
+        wording.append("Zero");
+    } else if (const std::int64_t units = amount.wholeUnits(); units > 0) {
+        appendWhole(wording, units);
     }
     // A negative amount or a fraction alone has no whole units to word.
-    std::string s;
-    if (const std::int64_t units = amount.wholeUnits(); units > 0) {
-        s.reserve(kLongestWording);
-        appendWhole(s, units);
-    }
-    return s;
+}
+
+std::string NumeroInLettere(Amount amount) {
+    Wording wording;
+    writeNumeroInLettere(amount, wording);
+    return std::string(wording.view());
 }
 
 } // namespace zifrano

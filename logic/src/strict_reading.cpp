@@ -1,6 +1,7 @@
 #include "zifrano/strict_reading.h"
 
-#include "zifrano/number_reader.h"
+#include "blanks.h"
+#include "number_reader.h"
 
 #include <algorithm>
 #include <array>
@@ -97,9 +98,11 @@ struct Groups {
     static constexpr std::size_t kMost = 16;
 
     std::array<std::string_view, kMost> groups;
-    std::string separators; // '.', ',' or ' ' for any run of blanks
+    std::array<char, kMost - 1> separatorRoom; // '.', ',' or ' ' for any run of blanks
+    std::size_t separatorCount = 0;
 
-    std::size_t count() const { return separators.size() + 1; }
+    std::string_view separators() const { return {separatorRoom.data(), separatorCount}; }
+    std::size_t count() const { return separatorCount + 1; }
     std::string_view group(std::size_t i) const { return groups[i]; }
     auto begin() const { return groups.begin(); }
     auto end() const { return groups.begin() + static_cast<std::ptrdiff_t>(count()); }
@@ -112,7 +115,7 @@ std::optional<Refusal> splitGroups(std::string_view mantissa, Groups& split) {
             const auto end = std::find_if_not(mantissa.begin() + static_cast<std::ptrdiff_t>(at),
                                               mantissa.end(), isDigit);
             const auto size = static_cast<std::size_t>(end - mantissa.begin()) - at;
-            split.groups[split.separators.size()] = mantissa.substr(at, size);
+            split.groups[split.separatorCount] = mantissa.substr(at, size);
             at += size;
             continue;
         }
@@ -131,26 +134,9 @@ std::optional<Refusal> splitGroups(std::string_view mantissa, Groups& split) {
         } else {
             return Refusal::NotAnAmount;
         }
-        split.separators += separator;
+        split.separatorRoom[split.separatorCount++] = separator;
     }
     return std::nullopt;
-}
-
-// Where the decimals begin, in the separators: Italian figures have them after the comma, plain
-// ones after the only full stop or comma.
-std::variant<std::size_t, Refusal> decimalSeparator(const Groups& split, Figures figures) {
-    const std::string& separators = split.separators;
-    if (figures == Figures::ItalianThousands) {
-        if (separators.find(',') != separators.rfind(',')) {
-            return Refusal::NotAnAmount;
-        }
-        return std::min(separators.find(','), separators.size());
-    }
-    const std::size_t first = separators.find_first_of(".,");
-    if (first != separators.find_last_of(".,")) {
-        return Refusal::NeedsThousands;
-    }
-    return std::min(first, separators.size());
 }
 
 // Blanks and full stops may group the whole part by three, and nothing else.
@@ -167,6 +153,39 @@ bool groupedByThree(const Groups& split, std::size_t decimal) {
                        three);
 }
 
+// Where the decimals begin, in the separators, read the Italian way: after the only comma, with
+// the whole part grouped by three; nothing when the Italian way cannot read the number.
+std::optional<std::size_t> italianDecimal(const Groups& split) {
+    const std::string_view separators = split.separators();
+    if (separators.find(',') != separators.rfind(',')) {
+        return std::nullopt;
+    }
+    const std::size_t at = std::min(separators.find(','), separators.size());
+    return groupedByThree(split, at) ? std::optional(at) : std::nullopt;
+}
+
+// Where the decimals begin, in the separators: Italian figures have them after the comma, plain
+// ones after the only full stop or comma.
+std::variant<std::size_t, Refusal> decimalSeparator(const Groups& split, Figures figures) {
+    if (figures == Figures::ItalianThousands) {
+        if (const auto at = italianDecimal(split)) {
+            return *at;
+        }
+        const std::string_view separators = split.separators();
+        return separators.find(',') != separators.rfind(',') ? Refusal::NotAnAmount
+                                                             : Refusal::BadGrouping;
+    }
+    const std::string_view separators = split.separators();
+    const std::size_t first = separators.find_first_of(".,");
+    if (first != separators.find_last_of(".,")) {
+        // Pointing to the Italian notation helps only where it would take the number.
+        return italianDecimal(split) ? Refusal::NeedsThousands : Refusal::NotAnAmount;
+    }
+    const std::size_t at = std::min(first, separators.size());
+    return groupedByThree(split, at) ? std::variant<std::size_t, Refusal>(at)
+                                     : Refusal::BadGrouping;
+}
+
 // "1.234", "0,500" or "1234.500" without --migliaia: thousands, or decimals? An Italian reads the
 // one full stop or comma before exactly three digits as a thousands separator, whatever stands
 // before it, and a plain reader as the decimal point.
@@ -174,102 +193,128 @@ bool ambiguous(const Groups& split, std::size_t decimal) {
     return decimal + 2 == split.count() && split.group(decimal + 1).size() == 3;
 }
 
-// The exponent after an "e": a sign and digits, nothing else.
-bool isExponent(std::string_view text) {
-    if (text.starts_with('+') || text.starts_with('-')) {
+// The power of ten after an "e": a sign and digits, nothing else.
+std::optional<std::int64_t> exponentAfterMark(std::string_view text) {
+    const bool negative = text.starts_with('-');
+    if (negative || text.starts_with('+')) {
         text.remove_prefix(1);
     }
-    return !text.empty() && std::all_of(text.begin(), text.end(), isDigit);
+    if (text.empty() || !std::all_of(text.begin(), text.end(), isDigit)) {
+        return std::nullopt;
+    }
+    const std::int64_t power = exponentOf(text);
+    return negative ? -power : power;
 }
 
 // Whether the number has a digit other than 0 past the last decimal that `form` writes.
 bool tooManyDecimals(const DecimalNumber& number, Form form) {
-    const std::size_t significant = number.digits.find_last_not_of('0') + 1;
-    const auto zeros = static_cast<std::int64_t>(number.digits.size() - significant);
-    return !number.digits.empty() && number.exponent + zeros < (form == Form::Euro ? -2 : 0);
+    const std::string_view digits = number.digits();
+    const std::size_t significant = digits.find_last_not_of('0') + 1;
+    const auto zeros = static_cast<std::int64_t>(digits.size() - significant);
+    return !number.isZero() && number.exponent + zeros < (form == Form::Euro ? -2 : 0);
 }
 
-std::variant<DecimalNumber, Refusal> readNumber(std::string_view body, Figures figures) {
-    const auto exponentMark =
-        std::find_if(body.begin(), body.end(), [](char c) { return c == 'e' || c == 'E'; });
-    const auto e = static_cast<std::size_t>(exponentMark - body.begin());
-    if (e < body.size() && !isExponent(body.substr(e + 1))) {
-        return Refusal::NotAnAmount;
-    }
+// A number split into its groups of digits, and the power of ten written after them.
+struct SplitNumber {
     Groups split;
-    if (const auto refusal = splitGroups(body.substr(0, e), split)) {
+    std::int64_t exponent = 0;
+};
+
+std::variant<SplitNumber, Refusal> splitNumber(std::string_view body) {
+    SplitNumber number;
+    const std::size_t e = std::min(body.find_first_of("eE"), body.size());
+    if (e < body.size()) {
+        const auto exponent = exponentAfterMark(body.substr(e + 1));
+        if (!exponent) {
+            return Refusal::NotAnAmount;
+        }
+        number.exponent = *exponent;
+    }
+    if (const auto refusal = splitGroups(body.substr(0, e), number.split)) {
         return *refusal;
     }
-    if (std::all_of(split.begin(), split.end(),
+    if (std::all_of(number.split.begin(), number.split.end(),
                     [](std::string_view group) { return group.empty(); })) {
         return Refusal::NotAnAmount;
     }
+    return number;
+}
+
+std::variant<DecimalNumber, Refusal> readNumber(const SplitNumber& written, Figures figures) {
+    const Groups& split = written.split;
     const auto decimal = decimalSeparator(split, figures);
     if (const auto* refusal = std::get_if<Refusal>(&decimal)) {
-        // Pointing to --migliaia helps only where the Italian reading would take the number.
-        const bool italian =
-            *refusal == Refusal::NeedsThousands &&
-            std::holds_alternative<DecimalNumber>(readNumber(body, Figures::ItalianThousands));
-        return *refusal == Refusal::NeedsThousands && !italian ? Refusal::NotAnAmount : *refusal;
+        return *refusal;
     }
     const std::size_t at = std::get<std::size_t>(decimal);
-    if (!groupedByThree(split, at)) {
-        return Refusal::BadGrouping;
-    }
     if (figures == Figures::Plain && ambiguous(split, at)) {
         return Refusal::Ambiguous;
     }
-    if (e == body.size()) {
-        // Without an exponent the groups are the number's digits as they stand.
-        DecimalNumber number;
-        for (std::size_t i = 0; i < split.count(); ++i) {
-            std::string_view group = split.group(i);
-            if (i > at) {
-                number.exponent -= static_cast<std::int64_t>(group.size());
-            }
-            // Zeros in front of the first significant digit say nothing.
-            if (number.digits.empty()) {
-                group.remove_prefix(std::min(group.find_first_not_of('0'), group.size()));
-            }
-            number.digits += group;
-        }
-        if (number.digits.empty()) {
-            number.exponent = 0; // zero has no scale
-        }
-        return number;
-    }
-    // The number written plainly, for the one reader of numbers: digits, a full stop, exponent.
-    std::array<char, 2 * kLongestAmount + 2> plain;
-    auto end = plain.begin();
+    DecimalNumber number;
     for (std::size_t i = 0; i < split.count(); ++i) {
-        end = std::copy(split.group(i).begin(), split.group(i).end(), end);
-        if (i == at) {
-            *end++ = '.';
-        }
+        number.appendDigits(split.group(i), i > at);
     }
-    end = std::copy(body.begin() + static_cast<std::ptrdiff_t>(e), body.end(), end);
-    return readLeadingNumber({plain.begin(), end}).number;
+    if (number.isZero()) {
+        return DecimalNumber{}; // zero has no scale
+    }
+    number.scale(written.exponent);
+    return number;
 }
 
 } // namespace
 
+std::string_view refusalReason(Refusal refusal) {
+    switch (refusal) {
+    case Refusal::Empty:
+        return "manca l'importo";
+    case Refusal::NotAnAmount:
+        return "non è un importo";
+    case Refusal::Negative:
+        return "importo negativo";
+    case Refusal::DashForCents:
+        return "un trattino non è un decimale: un importo intero si scrive 12 o 12,00";
+    case Refusal::Ambiguous:
+        return "migliaia o decimali? Con --migliaia il punto separa le migliaia";
+    case Refusal::NeedsThousands:
+        return "più di un separatore: con --migliaia il punto separa le migliaia";
+    case Refusal::BadGrouping:
+        return "separatore delle migliaia fuori posto";
+    case Refusal::TooManyDecimals:
+        return "più di due decimali";
+    case Refusal::DecimalsInLire:
+        return "decimali in un importo in lire";
+    case Refusal::TooLong:
+        return "troppo lungo per essere un importo";
+    case Refusal::OutOfRange:
+        break;
+    }
+    return "importo fuori limite";
+}
+
 void AmountText::keep(std::string_view characters) {
     if ((m_kept += characters.size()) > kLongestAmount) {
         m_tooLong = true;
-        m_text.clear();
+        m_size = 0;
     } else {
-        m_text += characters;
+        std::copy(characters.begin(), characters.end(), m_text.begin() + m_size);
+        m_size += characters.size();
+    }
+}
+
+void AmountText::keepSpace() {
+    if (m_size > 0 && m_text[m_size - 1] != ' ') {
+        m_text[m_size++] = ' ';
     }
 }
 
 void AmountText::append(std::string_view piece) {
-    m_shown.append(piece.substr(0, kShownBytes - std::min(m_shown.size(), kShownBytes)));
+    const std::size_t shown = std::min(piece.size(), kShownBytes - m_shownSize);
+    std::copy_n(piece.begin(), shown, m_shown.begin() + m_shownSize);
+    m_shownSize += shown;
     while (!piece.empty() && !m_tooLong) {
         const char c = piece.front();
         if (c == ' ') {
-            if (!m_text.empty() && m_text.back() != ' ') {
-                m_text += c;
-            }
+            keepSpace();
             m_afterLeadingZero = false;
             piece.remove_prefix(1);
         } else if (m_digitSeen && !m_afterLeadingZero) {
@@ -289,8 +334,8 @@ void AmountText::append(std::string_view piece) {
 }
 
 void AmountText::clear() {
-    m_text.clear();
-    m_shown.clear();
+    m_size = 0;
+    m_shownSize = 0;
     m_kept = 0;
     m_tooLong = false;
     m_digitSeen = m_afterLeadingZero = false;
@@ -304,22 +349,27 @@ std::variant<Amount, Refusal> readAmount(const AmountText& text, Figures figures
         return Refusal::Empty;
     }
     const Affixes affixes = takeAffixes(text.text());
-    const auto read = readNumber(affixes.number, figures);
-    // "1.234,-" is told as it is, with or without --migliaia, where the figures read either way.
-    if (affixes.dashForCents && (std::holds_alternative<DecimalNumber>(read) ||
-                                 std::holds_alternative<DecimalNumber>(
-                                     readNumber(affixes.number, Figures::ItalianThousands)))) {
+    const auto written = splitNumber(affixes.number);
+    if (const auto* refusal = std::get_if<Refusal>(&written)) {
+        return *refusal;
+    }
+    const auto read = readNumber(std::get<SplitNumber>(written), figures);
+    // "1.234,-" is told as it is, with or without the Italian notation, where the figures read
+    // either way.
+    if (affixes.dashForCents &&
+        (std::holds_alternative<DecimalNumber>(read) ||
+         italianDecimal(std::get<SplitNumber>(written).split).has_value())) {
         return Refusal::DashForCents;
     }
     if (const auto* refusal = std::get_if<Refusal>(&read)) {
         return *refusal;
     }
     const auto& number = std::get<DecimalNumber>(read);
-    if (affixes.negative && !number.digits.empty()) {
+    if (affixes.negative && !number.isZero()) {
         return Refusal::Negative;
     }
     if (tooManyDecimals(number, form)) {
-        return Refusal::TooManyDecimals;
+        return form == Form::Euro ? Refusal::TooManyDecimals : Refusal::DecimalsInLire;
     }
     const std::optional<Amount> amount = amountFromNumber(number);
     if (!amount) {
@@ -351,6 +401,19 @@ std::optional<std::string> pastedAmount(std::string_view pasted) {
     if (const std::int64_t cents = amount->fraction() / 100; cents != 0) {
         text += cents < 10 ? ".0" : ".";
         text += std::to_string(cents);
+    }
+    return text;
+}
+
+std::string_view trimBlanksAndTabs(std::string_view text) {
+    const auto blankOrTab = [](std::string_view rest) {
+        return rest.starts_with('\t') ? 1 : blankAt(rest);
+    };
+    for (std::size_t size = blankOrTab(text); size > 0; size = blankOrTab(text)) {
+        text.remove_prefix(size);
+    }
+    for (std::size_t size = 1; size > 0; text.remove_suffix(size)) {
+        size = text.ends_with('\t') ? 1 : blankBefore(text);
     }
     return text;
 }

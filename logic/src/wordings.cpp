@@ -2,8 +2,8 @@
 
 #include "zifrano/importo_in_lettere.h"
 #include "zifrano/numero_in_lettere.h"
+#include "zifrano/typed_reading.h"
 
-#include <algorithm>
 
 namespace zifrano {
 
@@ -20,12 +20,8 @@ std::optional<Wordings> wordingsFromFieldText(std::string_view fieldText) {
 }
 
 std::optional<Wordings> wordingsFromText(std::string_view typed) {
-    if (typed.find(',') == std::string_view::npos) {
-        return wordingsFromFieldText(typed);
-    }
-    std::string asTyped(typed);
-    std::replace(asTyped.begin(), asTyped.end(), ',', '.');
-    return wordingsFromFieldText(asTyped);
+    const std::optional<Amount> amount = typedToAmount(typed);
+    return amount ? wordingsOf(*amount) : std::nullopt;
 }
 
 } // namespace zifrano

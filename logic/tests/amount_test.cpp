@@ -1,4 +1,4 @@
-#include "zifrano/amount.h"
+#include "zifrano/typed_reading.h"
 
 #include <gtest/gtest.h>
 

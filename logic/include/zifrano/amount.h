@@ -1,11 +1,7 @@
 #pragma once
 
-#include "zifrano/number_reader.h"
-
 #include <cstdint>
 #include <limits>
-#include <optional>
-#include <string_view>
 
 namespace zifrano {
 
@@ -38,13 +34,5 @@ struct Amount {
 
     friend constexpr bool operator==(Amount, Amount) = default;
 };
-
-/// The amount a number is worth, rounded to the nearest ten-thousandth with ties to even, with
-/// no rounding error on the way. Returns nothing when it does not fit the amount type.
-std::optional<Amount> amountFromNumber(const DecimalNumber& number);
-
-/// Reads the leading number of `text` (see readLeadingNumber) as an amount.
-/// Returns nothing when the number does not fit the amount type.
-std::optional<Amount> textToAmount(std::string_view text);
 
 } // namespace zifrano

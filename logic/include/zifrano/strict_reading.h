@@ -2,6 +2,7 @@
 
 #include "zifrano/amount.h"
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -26,10 +27,14 @@ enum class Refusal {
     Ambiguous,       ///< "12.500" read plainly: thousands or decimals? Only the notation can tell.
     NeedsThousands,  ///< "1.234,56" read plainly: two separators
     BadGrouping,     ///< a thousands separator out of place
-    TooManyDecimals, ///< more decimals than the form can write
+    TooManyDecimals, ///< more than two decimals, in the euro form
+    DecimalsInLire,  ///< decimals other than zeros, in the whole-amount form
     TooLong,
     OutOfRange,
 };
+
+/// Why a text is refused, in Italian, as a message tells it: "più di due decimali".
+std::string_view refusalReason(Refusal refusal);
 
 /// The bytes of a text kept as they came, to be quoted when it is refused: four for each of the
 /// 40 characters a message quotes, and one past them, so that a cut shows.
@@ -51,16 +56,21 @@ public:
     void append(std::string_view piece);
     void clear();
 
-    std::string_view text() const { return m_text; }
+    std::string_view text() const { return {m_text.data(), m_size}; }
     bool tooLong() const { return m_tooLong; }
     /// The first bytes as they came: enough for the characters a message quotes.
-    std::string_view shown() const { return m_shown; }
+    std::string_view shown() const { return {m_shown.data(), m_shownSize}; }
 
 private:
     void keep(std::string_view characters);
+    void keepSpace();
 
-    std::string m_text;
-    std::string m_shown;
+    // Fixed room, so that gathering a text never allocates: at most kLongestAmount characters,
+    // with one space after each and one before the first.
+    std::array<char, 2 * kLongestAmount + 1> m_text;
+    std::size_t m_size = 0;
+    std::array<char, kShownBytes> m_shown;
+    std::size_t m_shownSize = 0;
     std::size_t m_kept = 0; // characters kept, spaces aside
     bool m_tooLong = false;
     bool m_digitSeen = false;
@@ -82,5 +92,8 @@ std::variant<Amount, Refusal> readAmount(std::string_view text, Figures figures,
 /// and a full stop before the cents ("1234.56", "1500"); nothing when neither way reads the text
 /// whole.
 std::optional<std::string> pastedAmount(std::string_view pasted);
+
+/// `text` without the blanks (a space, the no-break and thin spaces) and tabs around it.
+std::string_view trimBlanksAndTabs(std::string_view text);
 
 } // namespace zifrano

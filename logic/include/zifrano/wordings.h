@@ -30,7 +30,7 @@ std::optional<Wordings> wordingsOf(Amount amount);
 
 /// Turns the text standing in the amount field into both wordings. A comma there ends the
 /// number, as one that was pasted in does. Returns nothing when the amount is out of range:
-/// negative, or too large for a double or for the amount type.
+/// negative, or too large for the amount type.
 std::optional<Wordings> wordingsFromFieldText(std::string_view fieldText);
 
 /// Turns text as a user types it into both wordings: each comma becomes a full stop first, as
