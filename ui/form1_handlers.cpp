@@ -5,8 +5,8 @@
 #include "platform.h"
 #include "shrinking_label.h"
 
-#include "zifrano/typed_reading.h"
 #include "zifrano/strict_reading.h"
+#include "zifrano/typed_reading.h"
 #include "zifrano/wordings.h"
 
 #include <QContextMenuEvent>

@@ -37,88 +37,29 @@ TEST_P(ToolAmount, IsWordedOrRefusedWithAnEmptyLineAndAMessage) {
     EXPECT_EQ(status, c.complaint.empty() ? 0 : 1);
 }
 
-const std::string kMille = "milleduecentotrentaquattro";
-const std::string kThousandsOrDecimals =
-    "migliaia o decimali? Con --migliaia il punto separa le migliaia: ";
-const std::string kDash = "un trattino non è un decimale: un importo intero si scrive 12 o 12,00: ";
-
+// The readings themselves are the engine's, tested there: here, that the options reach it and how
+// each refusal is told, with the text quoted so that nothing reaches the terminal raw.
 INSTANTIATE_TEST_SUITE_P(
     Cases, ToolAmount,
     testing::Values(
         AmountCase{"--lire", " 2 500 000 000 ", "duemiliardicinquecentomilioni", ""},
-        // Blanks only between groups of three, whichever blank a spreadsheet puts there.
-        AmountCase{"", "1 234,56", kMille + " / 56", ""},
-        AmountCase{"", "\u00a01\u2009234.5\u202f", kMille + " / 50", ""},
-        AmountCase{"", "12 50", "", "separatore delle migliaia fuori posto: '12 50'"},
+        AmountCase{"--migliaia", "€ 1.234,5", "milleduecentotrentaquattro / 50", ""},
         AmountCase{"", "1\u00a02", "", "separatore delle migliaia fuori posto: '1\\u00A02'"},
         AmountCase{"", "150\t200", "", "non è un importo: '150\\x09200'"},
-        // A lone separator before three digits could be either.
-        AmountCase{"", "12.500", "", kThousandsOrDecimals + "'12.500'"},
-        AmountCase{"", "1,234", "", kThousandsOrDecimals + "'1,234'"},
-        AmountCase{"", "0.500", "", kThousandsOrDecimals + "'0.500'"},
-        AmountCase{"", "1 234.500", "", kThousandsOrDecimals + "'1 234.500'"},
-        AmountCase{"", "0,500", "", kThousandsOrDecimals + "'0,500'"},
-        AmountCase{"", "1,234,567", "", "non è un importo: '1,234,567'"},
-        AmountCase{"", "1.234,56", "",
-                   "più di un separatore: con --migliaia il punto separa le migliaia: '1.234,56'"},
-        // Never a decimal rounded away.
-        AmountCase{"", "12,5000", "dodici / 50", ""},
-        AmountCase{"", "99,9999", "", "più di due decimali: '99,9999'"},
-        AmountCase{"", "1e-3", "", "più di due decimali: '1e-3'"},
-        AmountCase{"", "1.5e2", "centocinquanta / 00", ""},
+        AmountCase{"", "12.500", "",
+                   "migliaia o decimali? Con --migliaia il punto separa le migliaia: '12.500'"},
         AmountCase{"--lire", "12,50", "", "decimali in un importo in lire: '12,50'"},
-        AmountCase{"--lire", "0,5", "", "decimali in un importo in lire: '0,5'"},
-        AmountCase{"--lire", "12,00", "dodici", ""},
-        // Whole euros written with a dash: not a negative amount.
-        AmountCase{"", "12,-", "", kDash + "'12,-'"},
-        AmountCase{"", "€ 1.234,-", "", kDash + "'€ 1.234,-'"},
-        // Currency signs, UTF-8 and Windows-1252, before or after; signs of a negative amount.
-        AmountCase{"", "€ 1234,56", kMille + " / 56", ""}, AmountCase{"", "7EUR", "sette / 00", ""},
-        AmountCase{"", "eur 7", "sette / 00", ""}, AmountCase{"", "\x80 12,50", "dodici / 50", ""},
-        // Windows-1252's no-break space, and a thin space after the amount.
-        AmountCase{"--lire",
-                   "\xa0"
-                   "1\xa0"
-                   "234\xa0",
-                   kMille, ""},
-        AmountCase{"--lire", "7\u2009", "sette", ""},
-        AmountCase{"", "-€ 12,00", "", "importo negativo: '-€ 12,00'"},
-        AmountCase{"", "12,00-", "", "importo negativo: '12,00-'"},
+        AmountCase{"", "€ 1.234,-", "",
+                   "un trattino non è un decimale: un importo intero si scrive 12 o 12,00: "
+                   "'€ 1.234,-'"},
         AmountCase{"--migliaia", "(1.234,56)", "", "importo negativo: '(1.234,56)'"},
-        AmountCase{"", "-0", "Zero / 00", ""}, AmountCase{"", "0", "Zero / 00", ""},
-        AmountCase{"", "7%", "", "non è un importo: '7%'"},
-        AmountCase{"", "€ 7 €", "", "non è un importo: '€ 7 €'"},
-        AmountCase{"", "--12", "", "non è un importo: '--12'"},
-        AmountCase{"--lire", "12abc", "", "non è un importo: '12abc'"},
-        AmountCase{"--lire", "-.e5", "", "non è un importo: '-.e5'"},
         AmountCase{"--lire", " ", "", "manca l'importo: ' '"},
-        AmountCase{"--lire", "1e400", "", "importo fuori limite: '1e400'"},
-        // Leading zeros and blanks never make an amount too long.
-        AmountCase{"--lire", std::string(300, '0') + "1", "uno", ""},
-        AmountCase{"--lire", "+" + std::string(300, '0') + "1", "uno", ""},
-        AmountCase{"--lire", "€" + std::string(300, '0') + "1", "uno", ""},
-        AmountCase{"--lire", std::string(300, ' ') + "1 000", "mille", ""},
         AmountCase{"--lire", std::string(257, '9'), "",
                    "troppo lungo per essere un importo: '" + std::string(40, '9') + "'…"},
-        // Control characters and bytes that are not UTF-8 never reach the terminal raw.
         AmountCase{"--lire", "1\x1b]0;x\x07\xff\xc2\x9b\xe0\xa4\x85\xef\xbb\xbf\u3000\xed\xa0\x80",
                    "",
                    "non è un importo: '1\\x1b]0;x\\x07\\xff\\xc2\\x9b\xe0\xa4\x85\\uFEFF\\u3000"
-                   "\\xed\\xa0\\x80'"},
-        // The Italian way: full stops group thousands, the comma comes before the decimals.
-        AmountCase{"--migliaia", "€ 1.234,5", kMille + " / 50", ""},
-        AmountCase{"--migliaia", "1.234,56 €", kMille + " / 56", ""},
-        AmountCase{"--migliaia", "EUR 1 234", kMille + " / 00", ""},
-        AmountCase{"--migliaia", "1.000.234", "unmilioneduecentotrentaquattro / 00", ""},
-        AmountCase{"--migliaia", "012.500", "dodicimilacinquecento / 00", ""},
-        AmountCase{"--migliaia", "0001.000", "mille / 00", ""},
-        AmountCase{"--migliaia", "0,500", "Zero / 50", ""},
-        AmountCase{"--migliaia", "99,999", "", "più di due decimali: '99,999'"},
-        AmountCase{"--migliaia", "1.23,4", "", "separatore delle migliaia fuori posto: '1.23,4'"},
-        AmountCase{"--migliaia", "1234.567", "",
-                   "separatore delle migliaia fuori posto: '1234.567'"},
-        AmountCase{"--migliaia", "1,5.3", "", "separatore delle migliaia fuori posto: '1,5.3'"},
-        AmountCase{"--migliaia", "1.234e2,5", "", "non è un importo: '1.234e2,5'"}));
+                   "\\xed\\xa0\\x80'"}));
 
 // Standard input: every line end, a byte-order mark (only the first is skipped), a line too long.
 TEST(Tool, WritesALineForEachLineItReads) {

@@ -68,7 +68,8 @@ std::variant<Amount, zifrano_status> readOption(std::string_view text, unsigned 
 
 bool validArguments(const char* text, std::size_t length, unsigned options, const char* out,
                     std::size_t size) {
-    const bool bothReadings = (options & ZIFRANO_AS_TYPED) != 0 && (options & ZIFRANO_MIGLIAIA) != 0;
+    const bool bothReadings =
+        (options & ZIFRANO_AS_TYPED) != 0 && (options & ZIFRANO_MIGLIAIA) != 0;
     return (text != nullptr || length == 0) && (out != nullptr || size == 0) &&
            (options & ~kKnownOptions) == 0 && !bothReadings;
 }
@@ -95,8 +96,8 @@ int zifrano_wording(const char* text, size_t length, unsigned options, char* out
     if (!validArguments(text, length, options, out, size)) {
         return ZIFRANO_INVALID_ARGUMENT;
     }
-    const auto read = readOption(length == 0 ? std::string_view() : std::string_view(text, length),
-                                 options);
+    const auto read =
+        readOption(length == 0 ? std::string_view() : std::string_view(text, length), options);
     if (const auto* status = std::get_if<zifrano_status>(&read)) {
         return *status;
     }

@@ -225,7 +225,8 @@ bool isGreater(const DecimalNumber& number, std::uint64_t units) {
             return digit > limit[i];
         }
     }
-    return number.inexact() || digits.find_first_not_of('0', limit.size()) != std::string_view::npos;
+    return number.inexact() ||
+           digits.find_first_not_of('0', limit.size()) != std::string_view::npos;
 }
 
 std::optional<Amount> textToAmount(std::string_view text) {

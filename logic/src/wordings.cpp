@@ -4,7 +4,6 @@
 #include "zifrano/numero_in_lettere.h"
 #include "zifrano/typed_reading.h"
 
-
 namespace zifrano {
 
 std::optional<Wordings> wordingsOf(Amount amount) {

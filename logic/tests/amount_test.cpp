@@ -47,3 +47,36 @@ INSTANTIATE_TEST_SUITE_P(
         AmountCase{"-922337203685477.5809", std::nullopt}, AmountCase{"1e19", std::nullopt}));
 
 } // namespace
+
+namespace {
+
+struct AboveCase {
+    std::string text;
+    bool above;
+};
+
+void PrintTo(const AboveCase& c, std::ostream* os) {
+    *os << '"' << c.text.substr(0, 40) << '"';
+}
+
+class StartsAbove : public testing::TestWithParam<AboveCase> {};
+
+TEST_P(StartsAbove, ComparesTheNumberReadExactly) {
+    EXPECT_EQ(zifrano::startsAbove(GetParam().text, 999'999'999'999), GetParam().above);
+}
+
+const std::string kTwelveNines = "999999999999";
+
+// Past what a double tells apart: the comparison is of the digits as written.
+INSTANTIATE_TEST_SUITE_P(
+    TheWindowsLimit, StartsAbove,
+    testing::Values(AboveCase{kTwelveNines, false}, AboveCase{kTwelveNines + ".000", false},
+                    AboveCase{kTwelveNines + ".0000000000000000001", true},
+                    AboveCase{kTwelveNines + "." + std::string(300, '0') + "1", true},
+                    AboveCase{"0" + kTwelveNines + "e0", false}, AboveCase{"1e12", true},
+                    AboveCase{"99999999999.99999999999", false}, AboveCase{"999999999998.9", false},
+                    AboveCase{"-1e30", false}, AboveCase{"1000000000000", true},
+                    AboveCase{"0.1e13", true}, AboveCase{"abc", false},
+                    AboveCase{kTwelveNines + ",5", false}));
+
+} // namespace

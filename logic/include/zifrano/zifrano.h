@@ -12,40 +12,40 @@
 #include "zifrano/zifrano_version.h"
 
 #if defined(_WIN32)
-#    if defined(ZIFRANO_BUILDING_LIBRARY)
-#        define ZIFRANO_API __declspec(dllexport)
-#    else
-#        define ZIFRANO_API __declspec(dllimport)
-#    endif
+#if defined(ZIFRANO_BUILDING_LIBRARY)
+#define ZIFRANO_API __declspec(dllexport)
 #else
-#    define ZIFRANO_API __attribute__((visibility("default")))
+#define ZIFRANO_API __declspec(dllimport)
+#endif
+#else
+#define ZIFRANO_API __attribute__((visibility("default")))
 #endif
 
 #ifdef __cplusplus
 /* None of them throws. */
-#    define ZIFRANO_NOEXCEPT noexcept
+#define ZIFRANO_NOEXCEPT noexcept
 extern "C" {
 #else
-#    define ZIFRANO_NOEXCEPT
+#define ZIFRANO_NOEXCEPT
 #endif
 
 /// What a call came to: ZIFRANO_OK, or why the text has no wording, or why the call could not be
 /// answered. zifrano_message() tells each in Italian.
 enum zifrano_status {
-    ZIFRANO_OK = 0,                 ///< the wording was written
-    ZIFRANO_EMPTY = 1,              ///< no amount: the text is empty, or blanks alone
-    ZIFRANO_NOT_AN_AMOUNT = 2,      ///< the text is not an amount ("12abc", an embedded NUL)
-    ZIFRANO_NEGATIVE = 3,           ///< a negative amount, which a cheque cannot state
-    ZIFRANO_AMBIGUOUS = 4,          ///< "12.500" read plainly: thousands or decimals?
-    ZIFRANO_NEEDS_THOUSANDS = 5,    ///< "1.234,56" read plainly: it needs ZIFRANO_MIGLIAIA
-    ZIFRANO_BAD_GROUPING = 6,       ///< a thousands separator out of place ("12 50", "1.23,4")
-    ZIFRANO_TOO_MANY_DECIMALS = 7,  ///< more than two decimals, in the euro form
-    ZIFRANO_TOO_LONG = 8,           ///< more than 256 characters, blanks and leading zeros aside
-    ZIFRANO_OUT_OF_RANGE = 9,       ///< beyond the largest amount that can be worded
-    ZIFRANO_DECIMALS_IN_LIRE = 10,  ///< decimals other than zeros, with ZIFRANO_LIRE
-    ZIFRANO_DASH_FOR_CENTS = 11,    ///< "12,-": a dash for the cents, which some read as minus
-    ZIFRANO_BUFFER_TOO_SMALL = 12,  ///< the wording does not fit `size` bytes with its NUL
-    ZIFRANO_INVALID_ARGUMENT = 13,  ///< a null pointer where there must be bytes, unknown options
+    ZIFRANO_OK = 0,                ///< the wording was written
+    ZIFRANO_EMPTY = 1,             ///< no amount: the text is empty, or blanks alone
+    ZIFRANO_NOT_AN_AMOUNT = 2,     ///< the text is not an amount ("12abc", an embedded NUL)
+    ZIFRANO_NEGATIVE = 3,          ///< a negative amount, which a cheque cannot state
+    ZIFRANO_AMBIGUOUS = 4,         ///< "12.500" read plainly: thousands or decimals?
+    ZIFRANO_NEEDS_THOUSANDS = 5,   ///< "1.234,56" read plainly: it needs ZIFRANO_MIGLIAIA
+    ZIFRANO_BAD_GROUPING = 6,      ///< a thousands separator out of place ("12 50", "1.23,4")
+    ZIFRANO_TOO_MANY_DECIMALS = 7, ///< more than two decimals, in the euro form
+    ZIFRANO_TOO_LONG = 8,          ///< more than 256 characters, blanks and leading zeros aside
+    ZIFRANO_OUT_OF_RANGE = 9,      ///< beyond the largest amount that can be worded
+    ZIFRANO_DECIMALS_IN_LIRE = 10, ///< decimals other than zeros, with ZIFRANO_LIRE
+    ZIFRANO_DASH_FOR_CENTS = 11,   ///< "12,-": a dash for the cents, which some read as minus
+    ZIFRANO_BUFFER_TOO_SMALL = 12, ///< the wording does not fit `size` bytes with its NUL
+    ZIFRANO_INVALID_ARGUMENT = 13, ///< a null pointer where there must be bytes, unknown options
 };
 
 /// Options of zifrano_wording(), to be combined with `|`.
@@ -65,7 +65,7 @@ enum zifrano_options {
 
 /// The library's version, "1.00": the same as ZIFRANO_VERSION_TEXT, unless the program runs
 /// with another copy of the library than it was built with.
-ZIFRANO_API const char *zifrano_version(void) ZIFRANO_NOEXCEPT;
+ZIFRANO_API const char* zifrano_version(void) ZIFRANO_NOEXCEPT;
 
 /// Writes the wording of the amount that `text` holds.
 ///
@@ -89,13 +89,13 @@ ZIFRANO_API const char *zifrano_version(void) ZIFRANO_NOEXCEPT;
 /// @param needed   when not NULL, gets the wording's length without its NUL (so `*needed` + 1
 ///                 bytes hold it), also when it did not fit; 0 after a refusal
 /// @return         a zifrano_status
-ZIFRANO_API int zifrano_wording(const char *text, size_t length, unsigned options, char *out,
-                                size_t size, size_t *needed) ZIFRANO_NOEXCEPT;
+ZIFRANO_API int zifrano_wording(const char* text, size_t length, unsigned options, char* out,
+                                size_t size, size_t* needed) ZIFRANO_NOEXCEPT;
 
 /// Why a call ended with `status`, in Italian, as zifrano-lettere says it: "più di due
 /// decimali". Never NULL; a status that is not a zifrano_status gets a text that says so. The
 /// text is static and is never to be freed.
-ZIFRANO_API const char *zifrano_message(int status) ZIFRANO_NOEXCEPT;
+ZIFRANO_API const char* zifrano_message(int status) ZIFRANO_NOEXCEPT;
 
 #ifdef __cplusplus
 }
