@@ -28,7 +28,13 @@ void AmountLines::write(const AmountText& text, Source source) {
         return;
     }
     const Amount amount = std::get<Amount>(read);
-    m_out << (m_form == Form::Euro ? ImportoInLettere(amount) : NumeroInLettere(amount)) << '\n';
+    if (m_form == Form::Euro) {
+        writeImportoInLettere(amount, m_line);
+    } else {
+        writeNumeroInLettere(amount, m_line);
+    }
+    m_line += '\n';
+    m_out << m_line;
 }
 
 void AmountLines::complain(std::string_view message) {

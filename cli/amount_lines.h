@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <iosfwd>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace zifrano::cli {
@@ -37,6 +38,7 @@ private:
     std::ostream& m_out;
     std::ostream& m_err;
     bool m_sawRefusal = false;
+    std::string m_line; // kept, so that its room serves every line
 };
 
 /// Writes a line for each amount given on the command line.

@@ -152,6 +152,7 @@ private:
     void dataRowEnd(RowKind kind);
     void wordAmount();
     void writeField(std::string_view text);
+    void writeAddedFields();
     void writeWordings(std::optional<Amount> amount);
     void textBeyondHeader();
     void writeHeldSeparators();
@@ -175,6 +176,8 @@ private:
     std::size_t m_fields = 0; // the fields of this row ended so far
     AmountText m_amount;
     std::string m_amountQuoted; // the amount's field, when text stood after its closing quote
+    std::string m_wording;      // kept, so that its room serves every row
+    std::string m_added;        // the fields we add to a row, written at once
     // Separators of empty fields past the header's last, held until the row shows whether they
     // go after the wordings or whether text past the header makes the row too long.
     std::size_t m_heldSeparators = 0;
@@ -235,30 +238,44 @@ void TableCopier::writeHeldSeparators() {
 }
 
 // A field we add: quoted when it holds the separator or a quote (it holds no line end), a quote
-// inside doubled.
+// inside doubled. It goes out with the others at the row's end.
 void TableCopier::writeField(std::string_view text) {
-    m_out << m_separator;
+    m_added += m_separator;
     if (text.find(m_separator) == std::string_view::npos &&
         text.find(m_request.quote) == std::string_view::npos) {
-        m_out << text;
+        m_added += text;
         return;
     }
-    m_out << m_request.quote;
+    m_added += m_request.quote;
     for (const char c : text) {
-        m_out << c;
+        m_added += c;
         if (c == m_request.quote) {
-            m_out << c;
+            m_added += c;
         }
     }
-    m_out << m_request.quote;
+    m_added += m_request.quote;
+}
+
+void TableCopier::writeAddedFields() {
+    m_out << m_added;
+    m_added.clear();
 }
 
 // The wordings asked for, or empty fields in their place when there is no amount to word.
 void TableCopier::writeWordings(std::optional<Amount> amount) {
     if (m_request.form == Form::Euro) {
-        writeField(amount ? ImportoInLettere(*amount) : "");
+        m_wording.clear();
+        if (amount) {
+            writeImportoInLettere(*amount, m_wording);
+        }
+        writeField(m_wording);
     }
-    writeField(amount ? NumeroInLettere(*amount) : "");
+    m_wording.clear();
+    if (amount) {
+        writeNumeroInLettere(*amount, m_wording);
+    }
+    writeField(m_wording);
+    writeAddedFields();
 }
 
 void TableCopier::complain(std::size_t row, const std::string& message) {
@@ -313,6 +330,7 @@ void TableCopier::headerEnd(std::string_view lineEnd) {
         writeField("Importo in lettere");
     }
     writeField("Importo intero in lettere");
+    writeAddedFields();
     m_out << lineEnd;
     m_header = std::string();
     m_titles = {};

@@ -67,6 +67,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const auto wordings = zifrano::wordingsFromText(text);
     check(zifrano::wordingsFromText(text) == wordings);
+    // The shortcut for common amounts reads as the whole reading does.
+    check(zifrano::typedToAmount(text) ==
+          zifrano::amountFromNumber(zifrano::readLeadingNumber(text, true).number));
 
     std::string asTyped(text);
     std::replace(asTyped.begin(), asTyped.end(), ',', '.');

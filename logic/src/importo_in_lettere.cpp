@@ -28,4 +28,10 @@ std::string ImportoInLettere(Amount amount) {
     return std::string(wording.view());
 }
 
+void writeImportoInLettere(Amount amount, std::string& wording) {
+    Wording written;
+    writeImportoInLettere(amount, written);
+    wording.assign(written.view());
+}
+
 } // namespace zifrano

@@ -1,6 +1,7 @@
 #include "number_reader.h"
 
 #include "blanks.h"
+#include "common_amount.h"
 #include "zifrano/typed_reading.h"
 
 #include <algorithm>
@@ -132,7 +133,7 @@ void DecimalNumber::appendDigits(std::string_view run, bool fractional) {
         run.remove_prefix(zeros);
     }
     const std::size_t kept = std::min(run.size(), kKeptDigits - m_size);
-    std::memcpy(m_digits.data() + m_size, run.data(), kept);
+    std::copy_n(run.begin(), kept, m_digits.begin() + m_size);
     m_size += kept;
     if (fractional) {
         exponent -= static_cast<std::int64_t>(kept);
@@ -234,6 +235,10 @@ std::optional<Amount> textToAmount(std::string_view text) {
 }
 
 std::optional<Amount> typedToAmount(std::string_view typed) {
+    // What is typed is mostly an amount alone, with its cents: for it, a comma is the full stop.
+    if (const auto amount = commonAmount(typed, Figures::Plain, Form::Euro)) {
+        return amount;
+    }
     return amountFromNumber(readLeadingNumber(typed, true).number);
 }
 

@@ -129,4 +129,10 @@ std::string NumeroInLettere(Amount amount) {
     return std::string(wording.view());
 }
 
+void writeNumeroInLettere(Amount amount, std::string& wording) {
+    Wording written;
+    writeNumeroInLettere(amount, written);
+    wording.assign(written.view());
+}
+
 } // namespace zifrano

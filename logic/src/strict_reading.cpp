@@ -1,10 +1,12 @@
 #include "zifrano/strict_reading.h"
 
 #include "blanks.h"
+#include "common_amount.h"
 #include "number_reader.h"
 
 #include <algorithm>
 #include <array>
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -261,7 +263,79 @@ std::variant<DecimalNumber, Refusal> readNumber(const SplitNumber& written, Figu
     return number;
 }
 
+// Reads a common amount left to right, giving up at the first character it does not expect.
+class CommonAmount {
+public:
+    CommonAmount(std::string_view text, Figures figures)
+        : m_text(text)
+        , m_italian(figures == Figures::ItalianThousands) {}
+
+    std::optional<Amount> read(Form form) {
+        if (!readWhole() || (m_at < m_text.size() && !readCents())) {
+            return std::nullopt;
+        }
+        if (form == Form::Lire && m_cents != 0) {
+            return std::nullopt; // refused, and told why by the full reading
+        }
+        return Amount{m_whole * Amount::kScale + m_cents * 100};
+    }
+
+private:
+    // More whole digits than this are for the full reading to tell: the largest amount has 15.
+    static constexpr std::size_t kMostWholeDigits = 14;
+    static_assert(std::numeric_limits<std::int64_t>::max() / Amount::kScale > 99'999'999'999'999);
+
+    bool readWhole() {
+        std::size_t digits = 0;
+        std::size_t group = 0; // digits since the last full stop grouping thousands
+        bool grouped = false;
+        for (; m_at < m_text.size(); ++m_at) {
+            const char c = m_text[m_at];
+            if (isDigit(c)) {
+                if (++digits > kMostWholeDigits) {
+                    return false;
+                }
+                m_whole = m_whole * 10 + (c - '0');
+                ++group;
+            } else if (c == '.' && m_italian) {
+                if (group == 0 || group > 3 || (grouped && group != 3)) {
+                    return false;
+                }
+                grouped = true;
+                group = 0;
+            } else {
+                break;
+            }
+        }
+        return digits > 0 && (!grouped || group == 3);
+    }
+
+    bool readCents() {
+        const char separator = m_text[m_at];
+        if (separator != ',' && (m_italian || separator != '.')) {
+            return false;
+        }
+        const std::string_view decimals = m_text.substr(m_at + 1);
+        if (decimals.empty() || decimals.size() > 2 ||
+            !std::all_of(decimals.begin(), decimals.end(), isDigit)) {
+            return false;
+        }
+        m_cents = (decimals[0] - '0') * 10 + (decimals.size() == 2 ? decimals[1] - '0' : 0);
+        return true;
+    }
+
+    std::string_view m_text;
+    bool m_italian;
+    std::size_t m_at = 0;
+    std::int64_t m_whole = 0;
+    std::int64_t m_cents = 0;
+};
+
 } // namespace
+
+std::optional<Amount> commonAmount(std::string_view text, Figures figures, Form form) {
+    return CommonAmount(text, figures).read(form);
+}
 
 std::string_view refusalReason(Refusal refusal) {
     switch (refusal) {
@@ -342,6 +416,13 @@ void AmountText::clear() {
 }
 
 std::variant<Amount, Refusal> readAmount(const AmountText& text, Figures figures, Form form) {
+    if (const auto amount = commonAmount(text.text(), figures, form)) {
+        return *amount;
+    }
+    return readAmountInFull(text, figures, form);
+}
+
+std::variant<Amount, Refusal> readAmountInFull(const AmountText& text, Figures figures, Form form) {
     if (text.tooLong()) {
         return Refusal::TooLong;
     }
@@ -379,7 +460,12 @@ std::variant<Amount, Refusal> readAmount(const AmountText& text, Figures figures
 }
 
 std::variant<Amount, Refusal> readAmount(std::string_view text, Figures figures, Form form) {
-    return readAmount(AmountText(text), figures, form);
+    // Gathering a common amount would change nothing: it has no blanks, and its leading zeros
+    // make no group too long that would not be too long without them.
+    if (const auto amount = commonAmount(text, figures, form)) {
+        return *amount;
+    }
+    return readAmountInFull(AmountText(text), figures, form);
 }
 
 std::optional<std::string> pastedAmount(std::string_view pasted) {

@@ -11,4 +11,8 @@ namespace zifrano {
 /// cents round up to 100: 1.995 gives "uno / 00".
 std::string ImportoInLettere(Amount amount);
 
+/// ImportoInLettere written over `wording`, whose room is kept: wording amount after amount
+/// allocates nothing once it has grown.
+void writeImportoInLettere(Amount amount, std::string& wording);
+
 } // namespace zifrano

@@ -12,4 +12,8 @@ namespace zifrano {
 /// milliards count is itself worded and followed by "miliardi" ("millemiliardi").
 std::string NumeroInLettere(Amount amount);
 
+/// NumeroInLettere written over `wording`, whose room is kept: wording amount after amount
+/// allocates nothing once it has grown.
+void writeNumeroInLettere(Amount amount, std::string& wording);
+
 } // namespace zifrano
