@@ -27,6 +27,7 @@ fi
     qt6-translations-l10n                      # Qt's own texts in Italian
     fonts-dejavu-core fonts-dejavu-extra       # the window's fonts, DejaVu Sans (Condensed)
     libgtest-dev libbenchmark-dev              # tests and benchmarks
+    python3-pytest                             # the Python module's tests
     xvfb xauth xdotool xclip x11-utils scrot   # driving the real window on a virtual display
     openbox icewm                              # ... and under window managers
     dbus-daemon at-spi2-core                   # ... on an accessibility bus (AT-SPI),
