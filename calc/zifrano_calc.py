@@ -29,9 +29,9 @@ def _importo(importo):
     values = importo.getDataArray()
     if len(values) != 1 or len(values[0]) != 1:
         raise ValueError("Importo: una cella sola")
-    error = importo.getCellByPosition(0, 0).getError()
-    if error:
-        raise ValueError(f"Importo: la cella ha un errore (Err:{error})")
+    # Calc gives a cell with an error value as void, an empty one as "".
+    if values[0][0] is None:
+        raise ValueError("Importo: la cella ha un errore")
     return values[0][0] if values[0][0] != "" else None
 
 
