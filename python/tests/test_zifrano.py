@@ -43,7 +43,7 @@ CASES = [
     (E, "   ", False, Refusal(1, "manca l'importo: '   '")),
     (E, "a\tb\x85c\xa0", False, Refusal(2, r"non è un importo: 'a\x09b\xc2\x85c\u00A0'")),
     (E, "\ud800x", False, Refusal(2, r"non è un importo: '\xed\xa0\x80x'")),
-    (E, "12\x00", False, Refusal(2, r"non è un importo: '12\x00'")),
+    (E, "12\x00\x7f", False, Refusal(2, r"non è un importo: '12\x00\x7f'")),
     (E, GRINNING * 41, False, Refusal(2, f"non è un importo: '{GRINNING * 40}'…")),
     (E, 0, False, "Zero / 00"),
     (L, 2_500_000_000, False, "duemiliardicinquecentomilioni"),
