@@ -178,6 +178,8 @@ INSTANTIATE_TEST_SUITE_P(
         // byte of one.
         CsvCase{"--csv CITTÀ†", "N;Città†\u00a0\n1;2\n",
                 "N;Città†\u00a0" + kTitles + "\n1;2;due / 00;due\n", "", 0},
+        CsvCase{"--csv città", "N;CITTÀ\n1;2\n", "N;CITTÀ" + kTitles + "\n1;2;due / 00;due\n", "",
+                0},
         // Windows-1252 titles are read as such; so is its no-break space.
         CsvCase{"--csv totale€ --migliaia",
                 "Citt\xe0;Totale\x80\r\nx;\x80\xa0"

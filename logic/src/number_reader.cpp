@@ -156,21 +156,16 @@ std::int64_t exponentOf(std::string_view digits) {
     return power;
 }
 
-LeadingNumber readLeadingNumber(std::string_view text, bool commaIsStop) {
+DecimalNumber readLeadingNumber(std::string_view text, bool commaIsStop) {
     Scanner in(text, commaIsStop);
-    LeadingNumber read;
-    read.number.negative = in.peek() == '-';
+    DecimalNumber number;
+    number.negative = in.peek() == '-';
     in.takeSign();
-    if (!readMantissa(in, read.number)) {
-        return {};
+    if (!readMantissa(in, number) || number.isZero()) {
+        return {}; // no number reads as 0, and zero has no sign and no scale
     }
-    readExponent(in, read.number);
-    read.found = true;
-    read.end = in.position();
-    if (read.number.isZero()) {
-        read.number = DecimalNumber{}; // zero has no sign and no scale
-    }
-    return read;
+    readExponent(in, number);
+    return number;
 }
 
 std::optional<Amount> amountFromNumber(const DecimalNumber& number) {
@@ -231,7 +226,7 @@ bool isGreater(const DecimalNumber& number, std::uint64_t units) {
 }
 
 std::optional<Amount> textToAmount(std::string_view text) {
-    return amountFromNumber(readLeadingNumber(text).number);
+    return amountFromNumber(readLeadingNumber(text));
 }
 
 std::optional<Amount> typedToAmount(std::string_view typed) {
@@ -239,11 +234,11 @@ std::optional<Amount> typedToAmount(std::string_view typed) {
     if (const auto amount = commonAmount(typed, Figures::Plain, Form::Euro)) {
         return amount;
     }
-    return amountFromNumber(readLeadingNumber(typed, true).number);
+    return amountFromNumber(readLeadingNumber(typed, true));
 }
 
 bool startsAbove(std::string_view text, std::uint64_t units) {
-    return isGreater(readLeadingNumber(text).number, units);
+    return isGreater(readLeadingNumber(text), units);
 }
 
 } // namespace zifrano

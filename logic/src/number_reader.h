@@ -45,19 +45,12 @@ private:
 /// The power of ten written by `digits` (ASCII digits only), bounded by kExponentBound.
 std::int64_t exponentOf(std::string_view digits);
 
-/// What was read at the start of a text, and where the number ended.
-struct LeadingNumber {
-    DecimalNumber number;
-    bool found = false;  ///< false when the text does not begin with a number (it reads as 0)
-    std::size_t end = 0; ///< the offset just past the number, or 0 when none was found
-};
-
 /// Reads the number at the start of `text` the way a typed amount is read: blanks, tabs and line
 /// feeds are passed over anywhere, then an optional sign, digits with at most one full stop and
 /// an optional exponent of any length; reading stops at the first character that cannot continue
 /// the number. Text without a number reads as 0. A comma is a full stop when `commaIsStop`, as
 /// the field makes a typed one.
-LeadingNumber readLeadingNumber(std::string_view text, bool commaIsStop = false);
+DecimalNumber readLeadingNumber(std::string_view text, bool commaIsStop = false);
 
 /// The amount a number is worth, rounded to the nearest ten-thousandth with ties to even, with
 /// no rounding error on the way. Returns nothing when it does not fit the amount type.
