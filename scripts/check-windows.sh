@@ -12,6 +12,9 @@
 #              Ctrl+Z byte read as any other, a UTF-8 command line, the exit statuses, a full
 #              disk; on a console, what the console shows of messages, help and a table, read
 #              back from its screen, with a screenshot of the help
+#   library    the zip's libreria/: examples/wording.c built against its header and import
+#              library and run with its zifrano.dll, a wording and a refusal; the DLL exports
+#              the three zifrano_ functions alone and loads Windows' own DLLs alone
 #   window     zifrano.exe started from its Start-menu entry on a virtual X display under
 #              openbox: found by its title, 250 typed and copied with Alt+C, the notice, the
 #              clipboard read back, the about box and the frame back at the corner, the web page
@@ -206,12 +209,13 @@ expect_tool() {
     local input=$1 out=$2 err=$3
     shift 3
     printf '%b' "$input" | "$wine" "$folder/zifrano-lettere.exe" "$@" >"$work/output" 2>"$work/error" || true
-    expect_bytes "$out" output "$@"
-    expect_bytes "$err" error "$@"
+    expect_bytes "$out" output zifrano-lettere "$@"
+    expect_bytes "$err" error zifrano-lettere "$@"
 }
+# Checks that $work/$2 holds exactly $1 (printf's escapes): what the command after them wrote.
 expect_bytes() {
     printf '%b' "$1" >"$work/expected"
-    cmp -s "$work/expected" "$work/$2" || fail "zifrano-lettere ${*:3} wrote as its $2:
+    cmp -s "$work/expected" "$work/$2" || fail "${*:3} wrote as its $2:
 $(od -c "$work/$2")
 instead of:
 $(od -c "$work/expected")"
@@ -230,7 +234,8 @@ for case in '0:123' '1:abc' '2:--bogus'; do
     ((status == ${case%%:*})) || fail "zifrano-lettere ${case#*:} ended with $status"
 done
 "$wine" "$folder/zifrano-lettere.exe" 123 >/dev/full 2>"$work/error" && status=0 || status=$?
-expect_bytes 'zifrano-lettere: errore di scrittura sullo standard output\r\n' error 123 '>/dev/full'
+expect_bytes 'zifrano-lettere: errore di scrittura sullo standard output\r\n' error \
+    zifrano-lettere 123 '>/dev/full'
 ((status == 1)) || fail "zifrano-lettere 123 >/dev/full ended with $status"
 timed "tool: 123.45 worded with CRLF, a UTF-8 argument quoted back, Ctrl+Z read as a byte, a table's LF and CRLF rows kept, statuses 0, 1 and 2, a full disk said"
 
@@ -302,6 +307,45 @@ console_showed "$work/help" --help
 on_console 0 "--csv Importo $(winepath_of "$work/table.csv")"
 console_showed "$work/table" '--csv Importo table.csv'
 timed "console: a message with è, the help and a table of $(wc -c <"$work/table") bytes shown as written; screenshot $shots/zifrano-lettere-console-windows.png"
+
+# --- library -----------------------------------------------------------------------------
+# The zip's libreria/ as a programmer takes it: examples/wording.c built against its header and
+# import library, and run with zifrano.dll beside it and no other DLL.
+mkdir -p "$work/zip" "$work/wording"
+(cd "$work/zip" && cmake -E tar xf "$out/zifrano-$version-windows.zip")
+library=$work/zip/zifrano-$version/libreria
+# The import library named by its path: -lzifrano would take zifrano.dll itself without it.
+x86_64-w64-mingw32-gcc -std=c11 -Wall -Wextra -Wpedantic -Werror -I "$library/include" \
+    examples/wording.c "$library/libzifrano.dll.a" -o "$work/wording/wording.exe" ||
+    fail "examples/wording.c does not build against libreria/"
+cp "$library/zifrano.dll" "$work/wording/"
+# Runs wording.exe with the arguments after $1 $2 $3, and checks that it ended with status $1
+# and wrote exactly $2 on standard output and $3 on standard error (printf's escapes).
+expect_wording() {
+    local expected_status=$1 out=$2 err=$3 status=0
+    shift 3
+    "$wine" "$work/wording/wording.exe" "$@" >"$work/output" 2>"$work/error" || status=$?
+    expect_bytes "$out" output wording "$@"
+    expect_bytes "$err" error wording "$@"
+    ((status == expected_status)) || fail "wording $* ended with $status, not $expected_status"
+}
+# Its command line reaches main() in Windows' ANSI code page, where the euro sign is the byte
+# 0x80 that the library reads as one.
+expect_wording 0 'milleduecentotrentaquattro / 56\r\ndodici / 50\r\n' '' -m '€ 1.234,56' 12,50
+expect_wording 1 'sette / 00\r\n' 'wording: 12,3456: più di due decimali\r\n' 7 12,3456
+# Its C interface alone, and no DLL of the compiler's: each it loads is in Windows' own folder.
+dll_table=$(x86_64-w64-mingw32-objdump -p "$library/zifrano.dll")
+exports=$(sed -n '/^\[Ordinal\/Name Pointer\] Table/,/^$/s/^\t\[ *[0-9]*\] //p' <<<"$dll_table" |
+    paste -sd' ')
+[[ "$exports" == 'zifrano_message zifrano_version zifrano_wording' ]] ||
+    fail "zifrano.dll exports: $exports"
+imports=$(sed -n 's/^\tDLL Name: //p' <<<"$dll_table" | paste -sd' ')
+[[ -n "$imports" ]] || fail "no DLL in zifrano.dll's import table"
+for dll in $imports; do
+    [[ -n "$(find "$WINEPREFIX/drive_c/windows/system32" -maxdepth 1 -iname "$dll")" ]] ||
+        fail "zifrano.dll loads $dll, which Windows does not have"
+done
+timed "library: examples/wording.c built against libreria/ and run with zifrano.dll, a wording and a refusal with status 1 and its reason; zifrano.dll exports $exports and loads $imports alone"
 
 # --- window ------------------------------------------------------------------------------
 openbox --sm-disable >/dev/null 2>&1 &
