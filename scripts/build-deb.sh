@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the Debian source package and the binary packages zifrano and zifrano-lettere from the
-# committed tree (HEAD), with dpkg-buildpackage, into OUTPUT_DIR (default build-deb/):
+# Builds the Debian source package and its binary packages (zifrano, zifrano-lettere, libzifrano1
+# and libzifrano-dev) from the committed tree (HEAD), with dpkg-buildpackage, into OUTPUT_DIR
+# (default build-deb/):
 #   scripts/build-deb.sh [OUTPUT_DIR [DPKG-BUILDPACKAGE OPTIONS...]]
 # The upstream tarball is HEAD without debian/, made by git archive, so that the same commit
 # always gives the same tarball. The tree is built in OUTPUT_DIR/zifrano-VERSION and cleaned

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Builds the Debian packages and checks them with Debian's own tools, as CI does (as root):
-#   build         the source package and both binaries, by dpkg-buildpackage (build-deb.sh)
+#   build         the source package and its four binaries, by dpkg-buildpackage (build-deb.sh)
 #   lintian       on the .changes, with experimental, pedantic and information tags: any fails
 #   reproducible  a second build elsewhere, later, under another umask, time zone and locale
 #                 and without its tests, must give the same files byte for byte
 #   autopkgtest   debian/tests against the installed packages in a fresh minimal bookworm
 #                 (autopkgtest-virt-unshare)
 #   piuparts      each package installed (upgraded from the last passing build when one is
-#                 kept) and purged on a minimal bookworm, with what it brought in
+#                 kept) and purged on a minimal bookworm, with what it brought in; the library's
+#                 development package together with the library, which it needs at its version
 # The minimal system is made by mmdebstrap from the archives this machine's apt uses, kept in
 # ZIFRANO_CI_CACHE (default /var/cache/zifrano-ci) and made again when a week old; the
 # packages of the last passing run are kept there too. Logs go to build-deb/logs/.
@@ -40,7 +41,10 @@ version=$(dpkg-parsechangelog -S Version)
 upstream=${version%-*}
 arch=$(dpkg --print-architecture)
 changes=$out/zifrano_${version}_$arch.changes
-debs=("$out/zifrano_${version}_$arch.deb" "$out/zifrano-lettere_${version}_$arch.deb")
+packages=(zifrano zifrano-lettere libzifrano1 libzifrano-dev)
+deb_of() { echo "$out/${1}_${version}_$arch.deb"; }
+debs=()
+for package in "${packages[@]}"; do debs+=("$(deb_of "$package")"); done
 timed build "$(cd "$out" && echo *.dsc *.deb)"
 
 started=$SECONDS
@@ -108,17 +112,20 @@ done
 if [[ -f "$previous/Packages" ]]; then
     options+=(--bindmount="$previous" --extra-repo="deb [trusted=yes] file://$previous ./")
 fi
-for deb in "${debs[@]}"; do
-    name=$(dpkg-deb -f "$deb" Package)
-    log=$logs/piuparts-$name.log
-    piuparts "${options[@]}" -l "$log" "$deb" >/dev/null 2>&1 ||
-        { tail -n 30 "$log"; fail "piuparts $name"; }
+# Each group is installed and purged together.
+for group in zifrano zifrano-lettere "libzifrano1 libzifrano-dev"; do
+    read -ra names <<<"$group"
+    files=()
+    for name in "${names[@]}"; do files+=("$(deb_of "$name")"); done
+    log=$logs/piuparts-${group// /+}.log
+    piuparts "${options[@]}" -l "$log" "${files[@]}" >/dev/null 2>&1 ||
+        { tail -n 30 "$log"; fail "piuparts $group"; }
     grep -a -m1 'footprint:' "$log" | sed 's/^ *footprint: /check-package: /'
     if grep -q 'PASS: Installation, upgrade and purging tests' "$log"; then
-        say "$name: also upgraded from $(awk -v p="$name" '$0 == "Package: " p {f = 1}
+        say "$group: also upgraded from $(awk -v p="${names[0]}" '$0 == "Package: " p {f = 1}
             f && /^Version:/ {print $2; exit}' "$previous/Packages"), the last passing build"
     else
-        say "$name: no earlier build kept, so no upgrade test"
+        say "$group: no earlier build kept, so no upgrade test"
     fi
 done
 rm -rf "$previous.new"
@@ -127,6 +134,6 @@ cp "${debs[@]}" "$previous.new/"
 (cd "$previous.new" && dpkg-scanpackages --multiversion . >Packages 2>/dev/null)
 rm -rf "$previous"
 mv "$previous.new" "$previous"
-timed piuparts "both packages installed, purged, nothing left behind"
+timed piuparts "all ${#packages[@]} packages installed, purged, nothing left behind"
 
 say "times: $(IFS=,; echo "${times[*]}" | sed 's/,/, /g')"

@@ -23,6 +23,7 @@ if [[ "${1:-}" == --windows ]]; then
 fi
 ((${#packages[@]} > 0)) || packages=(
     g++ cmake ninja-build                      # toolchain
+    pkg-config                                 # the C library's example, built with its flags
     qt6-base-dev                               # the window: Qt 6 Widgets and its plugins
     qt6-translations-l10n                      # Qt's own texts in Italian
     fonts-dejavu-core fonts-dejavu-extra       # the window's fonts, DejaVu Sans (Condensed)
