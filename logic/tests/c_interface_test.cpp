@@ -85,6 +85,8 @@ INSTANTIATE_TEST_SUITE_P(
         WordingCase{kEuro, "7%", "", ZIFRANO_NOT_AN_AMOUNT},
         WordingCase{kEuro, "€ 7 €", "", ZIFRANO_NOT_AN_AMOUNT},
         WordingCase{kEuro, "--12", "", ZIFRANO_NOT_AN_AMOUNT},
+        WordingCase{kEuro, "12--", "", ZIFRANO_NOT_AN_AMOUNT},
+        WordingCase{kEuro, "-12-", "", ZIFRANO_NOT_AN_AMOUNT},
         WordingCase{kLire, "12abc", "", ZIFRANO_NOT_AN_AMOUNT},
         WordingCase{kLire, "-.e5", "", ZIFRANO_NOT_AN_AMOUNT},
         WordingCase{kLire, "1e5x", "", ZIFRANO_NOT_AN_AMOUNT},
