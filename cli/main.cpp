@@ -2,6 +2,8 @@
 
 #ifdef _WIN32
 #include "windows_streams.h"
+#else
+#include "descriptor_output.h"
 #endif
 
 #include <iostream>
@@ -12,6 +14,8 @@ int main(int argc, char* argv[]) {
     std::ios::sync_with_stdio(false);
 #ifdef _WIN32
     const zifrano::cli::WindowsStreams streams(arguments);
+#else
+    const zifrano::cli::DescriptorOutput output(std::cout, 1);
 #endif
     // The tool flushes its output itself, whenever no more input is waiting: flushing before
     // each read, or after each message, would cost more than the conversion.
