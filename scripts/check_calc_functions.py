@@ -15,8 +15,8 @@ import time
 from decimal import Decimal
 
 import uno
-from com.sun.star.beans import PropertyValue
-from com.sun.star.connection import NoConnectException
+
+from calc_session import properties, start_calc, stop_calc
 
 ERROR = "an error value"
 EMPTY = "an empty text"
@@ -49,45 +49,6 @@ CASES = [
     ('=""', "", (EMPTY, EMPTY)),
     ("=1/0", "", (ERROR, ERROR)),
 ]
-
-
-def properties(**values):
-    return tuple(PropertyValue(Name=name, Value=value) for name, value in values.items())
-
-
-def start_calc(profile):
-    pipe = f"zifrano-functions-{os.getpid()}"
-    office = subprocess.Popen(
-        ["soffice", f"-env:UserInstallation={uno.systemPathToFileUrl(profile)}", "--headless",
-         "--norestore", f"--accept=pipe,name={pipe};urp;"],
-        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    local = uno.getComponentContext()
-    resolver = local.ServiceManager.createInstanceWithContext(
-        "com.sun.star.bridge.UnoUrlResolver", local)
-    deadline = time.monotonic() + 120
-    while True:
-        try:
-            context = resolver.resolve(f"uno:pipe,name={pipe};urp;StarOffice.ComponentContext")
-            break
-        except NoConnectException:
-            if office.poll() is not None or time.monotonic() > deadline:
-                office.kill()
-                sys.exit("LibreOffice did not start")
-            time.sleep(0.05)
-    return office, context.ServiceManager.createInstanceWithContext(
-        "com.sun.star.frame.Desktop", context)
-
-
-def stop_calc(office, desktop):
-    try:
-        desktop.terminate()
-    except Exception:  # the bridge goes down with Calc; it may not answer
-        pass
-    try:
-        office.wait(timeout=30)
-    except subprocess.TimeoutExpired:
-        office.kill()
-        office.wait()
 
 
 def shown(cell):
