@@ -37,6 +37,7 @@ fi
     hunspell hunspell-it                       # the spelling check of the window's texts
     clang libclang-rt-14-dev                   # fuzzing: libFuzzer and the sanitizers
     dpkg-dev debhelper lintian                 # the Debian packages and their check
+    dh-python libreoffice-dev                  # ... the Python module's and the Calc functions'
     man-db librsvg2-bin python3                # manual pages, the images
     weston qt6-wayland                         # the window on a headless Wayland compositor
     libicu-dev                                 # the peer benchmark (never linked by ZIFRANO)
