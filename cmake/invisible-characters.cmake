@@ -16,13 +16,15 @@ endforeach()
 
 # Every range as "FIRST:LAST" in six hex digits, so that sorting the texts sorts the numbers.
 function(append_range first last)
-    string(LENGTH "${first}" first_length)
-    string(LENGTH "${last}" last_length)
-    math(EXPR first_padding "6 - ${first_length}")
-    math(EXPR last_padding "6 - ${last_length}")
-    string(REPEAT 0 ${first_padding} first_zeros)
-    string(REPEAT 0 ${last_padding} last_zeros)
-    set(ranges ${ranges} "${first_zeros}${first}:${last_zeros}${last}" PARENT_SCOPE)
+    set(bounds)
+    foreach(point ${first} ${last})
+        string(LENGTH "${point}" length)
+        math(EXPR missing "6 - ${length}")
+        string(REPEAT 0 ${missing} zeros)
+        list(APPEND bounds "${zeros}${point}")
+    endforeach()
+    list(JOIN bounds ":" range)
+    set(ranges ${ranges} "${range}" PARENT_SCOPE)
 endfunction()
 
 set(ranges)
@@ -83,7 +85,8 @@ append_row(${open_first} ${open_last})
 
 file(STRINGS "${UNICODE_DIR}/DerivedCoreProperties.txt" version LIMIT_COUNT 1)
 string(REGEX MATCH "[0-9.]+[0-9]" version "${version}")
-file(WRITE "${OUTPUT}" "// Written by cmake/invisible-characters.cmake from Unicode ${version}'s data.\n"
+file(WRITE "${OUTPUT}"
+    "// Written by cmake/invisible-characters.cmake from Unicode ${version}'s data.\n"
     "#pragma once\n\n#include <array>\n#include <utility>\n\n"
     "namespace zifrano::cli {\n\n"
     "inline constexpr std::array<std::pair<char32_t, char32_t>, ${count}> kInvisibleRanges = {{\n"

@@ -80,8 +80,8 @@ private:
 
 /// Reads `text` strictly as exactly one amount, as a person reading a spreadsheet reads it, or
 /// refuses it: blanks around it and between groups of three digits, a currency sign (€, or EUR)
-/// before or after it; never a digit more than `currency` can write, never a grouping that could be
-/// read two ways.
+/// before or after it; never a digit more than the wording for `currency` can write, never a
+/// grouping that could be read two ways.
 std::variant<Amount, Refusal> readAmount(const AmountText& text, Notation notation,
                                          Currency currency);
 
