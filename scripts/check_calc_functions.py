@@ -128,8 +128,9 @@ def amounts_of(sheet):
     return [(repr(cell.getValue()), cell.getString()) for cell in cells]
 
 
-def worded_cells(sheet):
-    return [sheet.getCellRangeByName(name) for name in CELL_NAMES]
+def wordings_shown(sheet):
+    """What each worded cell shows, in the order of CELL_NAMES."""
+    return [shown(sheet.getCellRangeByName(name)) for name in CELL_NAMES]
 
 
 def reopened(profile, saved):
@@ -141,9 +142,9 @@ def reopened(profile, saved):
                                                 properties(Hidden=True))
         sheet = document.Sheets.getByIndex(0)
         amounts = amounts_of(sheet)
-        shows = [shown(cell) for cell in worded_cells(sheet)]
+        shows = wordings_shown(sheet)
         document.calculateAll()
-        recalculated = [shown(cell) for cell in worded_cells(sheet)]
+        recalculated = wordings_shown(sheet)
         document.close(True)
     finally:
         stop_calc(office, desktop)
@@ -214,7 +215,7 @@ def main(tool, profile, work, bare_profile=None):
         print(f"timing: {TIMED_CELLS} cells of IMPORTOINLETTERE recalculated in "
               f"{with_extension:.2f} s ({with_extension / TIMED_CELLS * 1e6:.0f} µs a cell); "
               f"the same cells as plain references in {plain:.2f} s")
-        amounts, wordings = amounts_of(sheet), [shown(cell) for cell in worded_cells(sheet)]
+        amounts, wordings = amounts_of(sheet), wordings_shown(sheet)
         saved = os.path.join(work, "importi.ods")
         document.storeToURL(uno.systemPathToFileUrl(saved), properties(FilterName="calc8"))
         document.close(True)
