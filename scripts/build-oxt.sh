@@ -5,6 +5,8 @@
 #   scripts/build-oxt.sh [OUTPUT_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# shellcheck source=scripts/lib.sh
+. scripts/lib.sh
 out=$(realpath -m "${1:-build-oxt}")
 
 # unoidl-write comes with the SDK.
@@ -14,11 +16,11 @@ if [[ ! -e build/logic/libzifrano.so.1 ]]; then
 fi
 cmake --build build --target zifrano_library >/dev/null
 
-version=$(sed -n 's/^set(ZIFRANO_VERSION_TEXT "\(.*\)")$/\1/p' CMakeLists.txt)
+load_facts build
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 cp -r calc/META-INF calc/description calc/CalcAddIns.xcu calc/zifrano_calc.py "$stage/"
-sed -e "s/@VERSION@/$version/" -e "s/@PLATFORM@/linux_x86_64/" calc/description.xml \
+sed -e "s/@VERSION@/$ZIFRANO_VERSION_TEXT/" -e "s/@PLATFORM@/linux_x86_64/" calc/description.xml \
     >"$stage/description.xml"
 program=/usr/lib/libreoffice/program
 /usr/lib/libreoffice/sdk/bin/unoidl-write "$program/types.rdb" "$program/types/offapi.rdb" \
