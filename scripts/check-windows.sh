@@ -114,6 +114,10 @@ timed "tests: $(grep -E 'tests passed' "$work/ctest.log")"
 # Wine draws the frames itself, as Windows does, rather than leave them to the window manager:
 # the X window is then the whole Windows frame, placed where the program asks.
 "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null
+# The desktop's handlers that the window check stands in for, and no other: Wine would try a
+# machine's /usr/bin/open (mailcap's) for a mail before xdg-email.
+"$wine" reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d xdg-open /f >/dev/null
+"$wine" reg add 'HKCU\Software\Wine\WineBrowser' /v Mailers /d xdg-email /f >/dev/null
 # Ending the prefix's server writes its registry out to the files compared below.
 "$wineserver" -k
 timed "a fresh Wine prefix"
