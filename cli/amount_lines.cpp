@@ -12,13 +12,13 @@
 namespace zifrano::cli {
 
 AmountLines::AmountLines(const Request& request, std::ostream& out, std::ostream& err)
-    : m_form(request.form)
-    , m_figures(request.figures)
+    : m_currency(request.currency)
+    , m_notation(request.notation)
     , m_out(out)
     , m_err(err) {}
 
 void AmountLines::write(const AmountText& text, Source source) {
-    const auto read = readAmount(text, m_figures, m_form);
+    const auto read = readAmount(text, m_notation, m_currency);
     if (const auto* refusal = std::get_if<Refusal>(&read)) {
         // The empty line keeps the output aligned with the input.
         m_out << '\n';
@@ -28,7 +28,7 @@ void AmountLines::write(const AmountText& text, Source source) {
         return;
     }
     const Amount amount = std::get<Amount>(read);
-    if (m_form == Form::Euro) {
+    if (m_currency == Currency::Euro) {
         writeImportoInLettere(amount, m_line);
     } else {
         writeNumeroInLettere(amount, m_line);

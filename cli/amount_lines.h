@@ -33,8 +33,8 @@ public:
     bool sawRefusal() const { return m_sawRefusal; }
 
 private:
-    Form m_form;
-    Figures m_figures;
+    Currency m_currency;
+    Notation m_notation;
     std::ostream& m_out;
     std::ostream& m_err;
     bool m_sawRefusal = false;

@@ -6,9 +6,9 @@ namespace {
 // Applies an option that stands alone; false when it is not one of ours.
 bool applyFlag(std::string_view option, Request& request) {
     if (option == "--lire") {
-        request.form = Form::Lire;
+        request.currency = Currency::Lire;
     } else if (option == "--migliaia") {
-        request.figures = Figures::ItalianThousands;
+        request.notation = Notation::ItalianThousands;
     } else if (option == "--help" || option == "-h") {
         request.help = true;
     } else if (option == "--version") {

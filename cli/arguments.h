@@ -15,8 +15,8 @@ namespace zifrano::cli {
 inline constexpr char kDefaultSeparator = ';';
 
 struct Request {
-    Form form = Form::Euro;
-    Figures figures = Figures::Plain;
+    Currency currency = Currency::Euro;
+    Notation notation = Notation::Plain;
     bool help = false;
     bool version = false;
     std::vector<std::string_view> amounts;     ///< none: read standard input

@@ -264,7 +264,7 @@ void TableCopier::writeAddedFields() {
 
 // The wordings asked for, or empty fields in their place when there is no amount to word.
 void TableCopier::writeWordings(std::optional<Amount> amount) {
-    if (m_request.form == Form::Euro) {
+    if (m_request.currency == Currency::Euro) {
         m_wording.clear();
         if (amount) {
             writeImportoInLettere(*amount, m_wording);
@@ -327,7 +327,7 @@ void TableCopier::headerEnd(std::string_view lineEnd) {
         m_out << kByteOrderMark; // kept, for the spreadsheets that look for it
     }
     m_out << m_header;
-    if (m_request.form == Form::Euro) {
+    if (m_request.currency == Currency::Euro) {
         writeField(product::kCsvEuroTitle);
     }
     writeField(product::kCsvLireTitle);
@@ -340,7 +340,7 @@ void TableCopier::headerEnd(std::string_view lineEnd) {
 void TableCopier::wordAmount() {
     // "12"50 is text to a spreadsheet, quotes and all: no amount.
     const auto read = m_amountQuoted.empty()
-                          ? readAmount(m_amount, m_request.figures, m_request.form)
+                          ? readAmount(m_amount, m_request.notation, m_request.currency)
                           : std::variant<Amount, Refusal>(Refusal::NotAnAmount);
     if (const auto* refusal = std::get_if<Refusal>(&read)) {
         const std::string_view shown = m_amountQuoted.empty() ? m_amount.shown() : m_amountQuoted;

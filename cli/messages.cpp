@@ -1,35 +1,25 @@
 #include "messages.h"
 
 #include "encodings.h"
+#include "invisible_characters.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdio>
 
 namespace zifrano::cli {
 namespace {
 
+// The search below needs the ranges in order.
+static_assert(std::is_sorted(kInvisibleRanges.begin(), kInvisibleRanges.end()));
+
 // Characters a terminal shows as nothing, or as a plain blank, or that turn the text around.
 bool isInvisible(char32_t point) {
-    constexpr std::array<std::pair<char32_t, char32_t>, 13> kRanges = {{
-        {0xa0, 0xa0},
-        {0xad, 0xad},
-        {0x34f, 0x34f},
-        {0x115f, 0x1160},
-        {0x1680, 0x1680},
-        {0x180e, 0x180e},
-        {0x2000, 0x200f},
-        {0x2028, 0x202f},
-        {0x205f, 0x206f},
-        {0x3000, 0x3000},
-        {0x3164, 0x3164},
-        {0xfe00, 0xfe0f},
-        {0xfeff, 0xfeff},
-    }};
-    return std::any_of(
-               kRanges.begin(), kRanges.end(),
-               [point](auto range) { return point >= range.first && point <= range.second; }) ||
-           point == 0xffa0 || (point >= 0xe0000 && point <= 0xe0fff);
+    const auto endsBefore = [](const auto& range, char32_t wanted) {
+        return range.second < wanted;
+    };
+    const auto range =
+        std::lower_bound(kInvisibleRanges.begin(), kInvisibleRanges.end(), point, endsBefore);
+    return range != kInvisibleRanges.end() && range->first <= point;
 }
 
 // The length of the UTF-8 sequence at the start of `text` that stands for one printable,

@@ -21,12 +21,10 @@ constexpr const char* kUsage =
     R"(Uso: zifrano-lettere [--lire] [--migliaia] [--] [IMPORTO ...]
      zifrano-lettere --csv COLONNA [--separatore CARATTERE]
                      [--virgolette CARATTERE] [--migliaia] [--lire] [FILE]
-Scrive ogni IMPORTO in lettere, come sugli assegni, uno per riga.
-Senza IMPORTO legge gli importi dallo standard input, uno per riga, e risponde
-a ogni riga appena la legge.
-Con --csv copia una tabella CSV (il FILE, o lo standard input) aggiungendo a
-ogni riga l'importo della COLONNA in lettere: "Importo in lettere" e
-"Importo intero in lettere" (con --lire solo questa).
+Scrive ogni IMPORTO in lettere, come sugli assegni, uno per riga; senza IMPORTO
+legge gli importi dallo standard input, uno per riga. Con --csv copia una
+tabella CSV (il FILE, o lo standard input) aggiungendo a ogni riga l'importo
+della COLONNA in lettere.
 
   --lire      scrive solo la parte intera in lettere (importi in lire)
   --migliaia  il punto separa le migliaia e la virgola i decimali (1.234,56)
@@ -39,18 +37,8 @@ ogni riga l'importo della COLONNA in lettere: "Importo in lettere" e
   --version   mostra la versione ed esce
   --          gli argomenti che seguono sono importi anche se iniziano con '-'
 
-Senza --migliaia la virgola vale come punto decimale: 12,5 e 12.5 sono lo
-stesso importo, mentre 12.500, 0.500 e 1,234 (migliaia o decimali?) sono
-errori. Ogni riga, argomento o campo deve essere un solo importo: gli spazi
-contano solo intorno e tra i gruppi di tre cifre, € o EUR possono stare prima
-o dopo, e nessun decimale viene arrotondato (99,999 è un errore). Un testo che
-non è un importo, una riga vuota, o un importo negativo o troppo grande
-lasciano una riga vuota in uscita e sono segnalati sullo standard error, con
-il numero della riga o dell'argomento.
-
-Stato di uscita: 0 se ogni importo è stato scritto, 1 se qualcosa non era un
-importo o era fuori limite, o se la lettura o la scrittura non sono riuscite,
-2 se il comando è usato in modo errato.
+Come si legge un importo, le tabelle CSV e lo stato di uscita sono descritti
+nella pagina di manuale: man zifrano-lettere
 )";
 
 // Why a file cannot be opened, as open() told it in errno.

@@ -109,12 +109,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(invalid == (status == ZIFRANO_INVALID_ARGUMENT));
     if (!invalid && (options & ZIFRANO_AS_TYPED) == 0) {
         const zifrano::AmountText amount(text);
-        const auto form = (options & ZIFRANO_LIRE) != 0 ? zifrano::Form::Lire : zifrano::Form::Euro;
-        const auto figures = (options & ZIFRANO_MIGLIAIA) != 0 ? zifrano::Figures::ItalianThousands
-                                                               : zifrano::Figures::Plain;
-        const auto inFull = zifrano::readAmountInFull(amount, figures, form);
-        check(zifrano::readAmount(amount, figures, form) == inFull);
-        check(zifrano::readAmount(text, figures, form) == inFull);
+        const auto currency =
+            (options & ZIFRANO_LIRE) != 0 ? zifrano::Currency::Lire : zifrano::Currency::Euro;
+        const auto notation = (options & ZIFRANO_MIGLIAIA) != 0
+                                  ? zifrano::Notation::ItalianThousands
+                                  : zifrano::Notation::Plain;
+        const auto inFull = zifrano::readAmountInFull(amount, notation, currency);
+        check(zifrano::readAmount(amount, notation, currency) == inFull);
+        check(zifrano::readAmount(text, notation, currency) == inFull);
     }
     if (!invalid) {
         checkAgainstTool(text, options, status == ZIFRANO_BUFFER_TOO_SMALL ? ZIFRANO_OK : status,

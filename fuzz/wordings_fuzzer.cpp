@@ -58,7 +58,7 @@ void checkWordings(const zifrano::Wordings& wordings, std::string_view asTyped) 
     // The whole-amount wording is the euro wording's words, but for an amount below one.
     check(wordings.lire == words || (wordings.lire.empty() && words == "Zero"));
     const std::int64_t whole = zifrano::textToAmount(asTyped)->wholeUnits();
-    check(words == zifrano::testing::referenceWords(whole));
+    check(words == zifrano::test_support::referenceWords(whole));
 }
 
 } // namespace

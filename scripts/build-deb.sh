@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the Debian source package and its binary packages (zifrano, zifrano-lettere, libzifrano1
-# and libzifrano-dev) from the committed tree (HEAD), with dpkg-buildpackage, into OUTPUT_DIR
+# Builds the Debian source package and its binary packages (zifrano, zifrano-lettere, libzifrano1,
+# libzifrano-dev, python3-zifrano and libreoffice-zifrano) from the committed tree (HEAD), with
+# dpkg-buildpackage, into OUTPUT_DIR
 # (default build-deb/):
 #   scripts/build-deb.sh [OUTPUT_DIR [DPKG-BUILDPACKAGE OPTIONS...]]
 # The upstream tarball is HEAD without debian/, made by git archive, so that the same commit

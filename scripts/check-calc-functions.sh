@@ -20,5 +20,5 @@ if ((EUID == 0)); then
     as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups "${as_user[@]}")
 fi
 "${as_user[@]}" unopkg add -env:UserInstallation="file://$work/profile" "$work/zifrano.oxt"
-"${as_user[@]}" /usr/bin/python3 scripts/check_calc_functions.py "$tool" "$work/profile" \
-    "$work/bare-profile" "$work"
+"${as_user[@]}" /usr/bin/python3 scripts/check_calc_functions.py "$tool" "$work/profile" "$work" \
+    "$work/bare-profile"

@@ -10,6 +10,7 @@ if [[ "${1:-}" == --windows ]]; then
     packages=(
         g++-mingw-w64-x86-64-posix mingw-w64-tools # the cross compiler for Windows x86_64
         qt6-base-dev qt6-base-dev-tools cmake ninja-build # the host's moc, rcc and uic
+        unicode-data                               # the characters messages escape
         dpkg-dev xz-utils                          # Qt's source, or a prebuilt Qt's tarball
         googletest                                 # GoogleTest's source, built for Windows
         qt6-translations-l10n fonts-dejavu-extra   # Qt's Italian texts, the window's font
@@ -24,6 +25,7 @@ fi
 ((${#packages[@]} > 0)) || packages=(
     g++ cmake ninja-build                      # toolchain
     pkg-config                                 # the C library's example, built with its flags
+    unicode-data                               # the characters the tool's messages escape
     qt6-base-dev                               # the window: Qt 6 Widgets and its plugins
     qt6-translations-l10n                      # Qt's own texts in Italian
     fonts-dejavu-core fonts-dejavu-extra       # the window's fonts, DejaVu Sans (Condensed)
@@ -37,6 +39,7 @@ fi
     hunspell hunspell-it                       # the spelling check of the window's texts
     clang libclang-rt-14-dev                   # fuzzing: libFuzzer and the sanitizers
     dpkg-dev debhelper lintian                 # the Debian packages and their check
+    dh-python libreoffice-dev                  # ... the Python module's and the Calc functions'
     man-db librsvg2-bin python3                # manual pages, the images
     weston qt6-wayland                         # the window on a headless Wayland compositor
     libicu-dev                                 # the peer benchmark (never linked by ZIFRANO)

@@ -79,7 +79,8 @@ private:
     void showText1Menu(const QPoint& at);
     /// Text dropped on Text1 from elsewhere; false when the field is to handle the drop itself.
     bool dropIntoText1(QDropEvent& drop);
-    /// Whether the number in `text` is above the largest amount the window words.
+    /// Whether the number in `text` is above the largest amount the instruction line invites,
+    /// where typing stops (larger amounts are still worded).
     static bool aboveLimit(const QString& text);
     /// The text Text1 would hold once `inserted` replaced its selection or went in at the caret.
     QString textAfterInsert(const QString& inserted) const;
@@ -90,7 +91,7 @@ private:
 
     void selectWholeText();
     void moveToScaleOrigin();
-    void copyWording(const QString& copied, bool& avvisato);
+    void copyWording(const QString& copied, bool& noticeShown);
 
     Platform& m_platform;
 
@@ -120,7 +121,7 @@ private:
     bool AvvisatoEuro = false;
     bool AvvisatoLire = false;
     // Whether the labels show "Importo fuori limite" in place of the wordings.
-    bool m_fuoriLimite = false;
+    bool m_outOfRange = false;
 
     bool m_activatedOnce = false;
 };

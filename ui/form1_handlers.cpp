@@ -232,9 +232,9 @@ void Form1::changeEvent(QEvent* event) {
 
 void Form1::Text1_Change() {
     const std::optional<Wordings> wordings = wordingsFromFieldText(Text1->text().toStdString());
-    m_fuoriLimite = !wordings;
-    Label1->showText(fromStd(wordings ? wordings->euro : kFuoriLimite));
-    Label3->showText(fromStd(wordings ? wordings->lire : kFuoriLimite));
+    m_outOfRange = !wordings;
+    Label1->showText(fromStd(wordings ? wordings->euro : kOutOfRangeText));
+    Label3->showText(fromStd(wordings ? wordings->lire : kOutOfRangeText));
     announceWording();
 }
 
@@ -341,16 +341,16 @@ void Form1::Command4_Click() {
     copyWording(Label3->text(), AvvisatoLire);
 }
 
-void Form1::copyWording(const QString& copied, bool& avvisato) {
-    if (m_fuoriLimite) {
+void Form1::copyWording(const QString& copied, bool& noticeShown) {
+    if (m_outOfRange) {
         // "Importo fuori limite" is no wording: nothing is copied and the notice is kept.
         m_platform.beep();
     } else {
         m_platform.clearClipboard();
         m_platform.setClipboardText(copied);
-        if (!avvisato) {
+        if (!noticeShown) {
             m_platform.showMessage(copyNotice(copied));
-            avvisato = true;
+            noticeShown = true;
         }
     }
     // Back to the field, ready for the next amount.

@@ -57,6 +57,14 @@ INSTANTIATE_TEST_SUITE_P(
         AmountCase{"--lire", " ", "", "manca l'importo: ' '"},
         AmountCase{"--lire", std::string(257, '9'), "",
                    "troppo lungo per essere un importo: '" + std::string(40, '9') + "'…"},
+        // Marks and selectors a terminal would show as nothing: a direction mark, a variation
+        // selector, an annotation anchor.
+        AmountCase{"", "12\u061C", "", "non è un importo: '12\\u061C'"},
+        AmountCase{"", "1\u180B2", "", "non è un importo: '1\\u180B2'"},
+        AmountCase{"",
+                   "\uFFF9"
+                   "7",
+                   "", "non è un importo: '\\uFFF97'"},
         AmountCase{"--lire", "1\x1b]0;x\x07\xff\xc2\x9b\xe0\xa4\x85\xef\xbb\xbf\u3000\xed\xa0\x80",
                    "",
                    "non è un importo: '1\\x1b]0;x\\x07\\xff\\xc2\\x9b\xe0\xa4\x85\\uFEFF\\u3000"
@@ -116,6 +124,8 @@ TEST(Tool, WritesItsHelpAndVersion) {
     std::ostringstream help, version, err;
     EXPECT_EQ(zifrano::cli::runTool(std::vector{"-h"}, in, help, err), 0);
     EXPECT_TRUE(help.str().starts_with("Uso: zifrano-lettere [--lire] [--migliaia] [--] [IMPORTO"));
+    // The rules are the manual page's: the help points there.
+    EXPECT_TRUE(help.str().ends_with("man zifrano-lettere\n"));
     // Every line fits an 80-column console: characters, not bytes, counted.
     std::istringstream lines(help.str());
     for (std::string line; std::getline(lines, line);) {

@@ -45,11 +45,11 @@ zifrano_status statusOf(Refusal refusal) {
 
 // The amount `text` holds, read as `options` ask.
 std::variant<Amount, zifrano_status> readOption(std::string_view text, unsigned options) {
-    const Form form = (options & ZIFRANO_LIRE) != 0 ? Form::Lire : Form::Euro;
+    const Currency currency = (options & ZIFRANO_LIRE) != 0 ? Currency::Lire : Currency::Euro;
     if ((options & ZIFRANO_AS_TYPED) == 0) {
-        const Figures figures =
-            (options & ZIFRANO_MIGLIAIA) != 0 ? Figures::ItalianThousands : Figures::Plain;
-        const auto read = readAmount(text, figures, form);
+        const Notation notation =
+            (options & ZIFRANO_MIGLIAIA) != 0 ? Notation::ItalianThousands : Notation::Plain;
+        const auto read = readAmount(text, notation, currency);
         if (const auto* refusal = std::get_if<Refusal>(&read)) {
             return statusOf(*refusal);
         }

@@ -12,10 +12,11 @@ namespace zifrano {
 /// separator and one or two decimals; in the Italian notation the whole part may be grouped by
 /// full stops. Nothing for anything else, which is left to the full readings: they give the same
 /// for these.
-std::optional<Amount> commonAmount(std::string_view text, Figures figures, Form form);
+std::optional<Amount> commonAmount(std::string_view text, Notation notation, Currency currency);
 
 /// readAmount without its shortcut for the common amounts: every text goes the whole way. The
 /// fuzzer holds the two to giving the same.
-std::variant<Amount, Refusal> readAmountInFull(const AmountText& text, Figures figures, Form form);
+std::variant<Amount, Refusal> readAmountInFull(const AmountText& text, Notation notation,
+                                               Currency currency);
 
 } // namespace zifrano

@@ -231,7 +231,7 @@ std::optional<Amount> textToAmount(std::string_view text) {
 
 std::optional<Amount> typedToAmount(std::string_view typed) {
     // What is typed is mostly an amount alone, with its cents: for it, a comma is the full stop.
-    if (const auto amount = commonAmount(typed, Figures::Plain, Form::Euro)) {
+    if (const auto amount = commonAmount(typed, Notation::Plain, Currency::Euro)) {
         return amount;
     }
     return amountFromNumber(readLeadingNumber(typed, true));

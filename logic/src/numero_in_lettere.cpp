@@ -34,22 +34,22 @@ constexpr GroupWords wordGroup(std::int64_t group) {
         const std::int64_t hundreds = rest / 100;
         rest -= 100 * hundreds;
         if (hundreds != 1) {
-            s.append(parola(hundreds + 1));
+            s.append(wordInSlot(hundreds + 1));
         }
         s.append("cento");
     }
     if (rest <= 20) {
-        s.append(parola(rest + 1));
+        s.append(wordInSlot(rest + 1));
         return s;
     }
     const std::int64_t tens = rest / 10;
-    s.append(parola(tens + 19));
+    s.append(wordInSlot(tens + 19));
     rest -= 10 * tens;
     // The tens word loses its vowel before a vowel: ventuno, trentotto.
     if (rest == 1 || rest == 8) {
         s.dropLastVowel();
     }
-    s.append(parola(rest + 1));
+    s.append(wordInSlot(rest + 1));
     return s;
 }
 

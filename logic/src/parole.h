@@ -21,7 +21,7 @@ inline constexpr std::array<std::string_view, 29> Parole{
 };
 
 // Every look-up is bounds-checked, so no amount can read past the table.
-constexpr std::string_view parola(std::int64_t slot) {
+constexpr std::string_view wordInSlot(std::int64_t slot) {
     if (slot < 0 || slot >= static_cast<std::int64_t>(Parole.size())) {
         throw std::out_of_range("Parole slot out of range");
     }

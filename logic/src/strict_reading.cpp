@@ -166,10 +166,10 @@ std::optional<std::size_t> italianDecimal(const Groups& split) {
     return groupedByThree(split, at) ? std::optional(at) : std::nullopt;
 }
 
-// Where the decimals begin, in the separators: Italian figures have them after the comma, plain
-// ones after the only full stop or comma.
-std::variant<std::size_t, Refusal> decimalSeparator(const Groups& split, Figures figures) {
-    if (figures == Figures::ItalianThousands) {
+// Where the decimals begin, in the separators: the Italian notation has them after the comma, the
+// plain one after the only full stop or comma.
+std::variant<std::size_t, Refusal> decimalSeparator(const Groups& split, Notation notation) {
+    if (notation == Notation::ItalianThousands) {
         if (const auto at = italianDecimal(split)) {
             return *at;
         }
@@ -208,12 +208,12 @@ std::optional<std::int64_t> exponentAfterMark(std::string_view text) {
     return negative ? -power : power;
 }
 
-// Whether the number has a digit other than 0 past the last decimal that `form` writes.
-bool tooManyDecimals(const DecimalNumber& number, Form form) {
+// Whether the number has a digit other than 0 past the last decimal that `currency` writes.
+bool tooManyDecimals(const DecimalNumber& number, Currency currency) {
     const std::string_view digits = number.digits();
     const std::size_t significant = digits.find_last_not_of('0') + 1;
     const auto zeros = static_cast<std::int64_t>(digits.size() - significant);
-    return !number.isZero() && number.exponent + zeros < (form == Form::Euro ? -2 : 0);
+    return !number.isZero() && number.exponent + zeros < (currency == Currency::Euro ? -2 : 0);
 }
 
 // A number split into its groups of digits, and the power of ten written after them.
@@ -242,14 +242,14 @@ std::variant<SplitNumber, Refusal> splitNumber(std::string_view body) {
     return number;
 }
 
-std::variant<DecimalNumber, Refusal> readNumber(const SplitNumber& written, Figures figures) {
+std::variant<DecimalNumber, Refusal> readNumber(const SplitNumber& written, Notation notation) {
     const Groups& split = written.split;
-    const auto decimal = decimalSeparator(split, figures);
+    const auto decimal = decimalSeparator(split, notation);
     if (const auto* refusal = std::get_if<Refusal>(&decimal)) {
         return *refusal;
     }
     const std::size_t at = std::get<std::size_t>(decimal);
-    if (figures == Figures::Plain && ambiguous(split, at)) {
+    if (notation == Notation::Plain && ambiguous(split, at)) {
         return Refusal::Ambiguous;
     }
     DecimalNumber number;
@@ -266,15 +266,15 @@ std::variant<DecimalNumber, Refusal> readNumber(const SplitNumber& written, Figu
 // Reads a common amount left to right, giving up at the first character it does not expect.
 class CommonAmount {
 public:
-    CommonAmount(std::string_view text, Figures figures)
+    CommonAmount(std::string_view text, Notation notation)
         : m_text(text)
-        , m_italian(figures == Figures::ItalianThousands) {}
+        , m_italian(notation == Notation::ItalianThousands) {}
 
-    std::optional<Amount> read(Form form) {
+    std::optional<Amount> read(Currency currency) {
         if (!readWhole() || (m_at < m_text.size() && !readCents())) {
             return std::nullopt;
         }
-        if (form == Form::Lire && m_cents != 0) {
+        if (currency == Currency::Lire && m_cents != 0) {
             return std::nullopt; // refused, and told why by the full reading
         }
         return Amount{m_whole * Amount::kScale + m_cents * 100};
@@ -333,8 +333,8 @@ private:
 
 } // namespace
 
-std::optional<Amount> commonAmount(std::string_view text, Figures figures, Form form) {
-    return CommonAmount(text, figures).read(form);
+std::optional<Amount> commonAmount(std::string_view text, Notation notation, Currency currency) {
+    return CommonAmount(text, notation).read(currency);
 }
 
 std::string_view refusalReason(Refusal refusal) {
@@ -415,14 +415,16 @@ void AmountText::clear() {
     m_digitSeen = m_afterLeadingZero = false;
 }
 
-std::variant<Amount, Refusal> readAmount(const AmountText& text, Figures figures, Form form) {
-    if (const auto amount = commonAmount(text.text(), figures, form)) {
+std::variant<Amount, Refusal> readAmount(const AmountText& text, Notation notation,
+                                         Currency currency) {
+    if (const auto amount = commonAmount(text.text(), notation, currency)) {
         return *amount;
     }
-    return readAmountInFull(text, figures, form);
+    return readAmountInFull(text, notation, currency);
 }
 
-std::variant<Amount, Refusal> readAmountInFull(const AmountText& text, Figures figures, Form form) {
+std::variant<Amount, Refusal> readAmountInFull(const AmountText& text, Notation notation,
+                                               Currency currency) {
     if (text.tooLong()) {
         return Refusal::TooLong;
     }
@@ -434,8 +436,8 @@ std::variant<Amount, Refusal> readAmountInFull(const AmountText& text, Figures f
     if (const auto* refusal = std::get_if<Refusal>(&written)) {
         return *refusal;
     }
-    const auto read = readNumber(std::get<SplitNumber>(written), figures);
-    // "1.234,-" is told as it is, with or without the Italian notation, where the figures read
+    const auto read = readNumber(std::get<SplitNumber>(written), notation);
+    // "1.234,-" is told as it is, with or without the Italian notation, where the digits read
     // either way.
     if (affixes.dashForCents &&
         (std::holds_alternative<DecimalNumber>(read) ||
@@ -449,8 +451,8 @@ std::variant<Amount, Refusal> readAmountInFull(const AmountText& text, Figures f
     if (affixes.negative && !number.isZero()) {
         return Refusal::Negative;
     }
-    if (tooManyDecimals(number, form)) {
-        return form == Form::Euro ? Refusal::TooManyDecimals : Refusal::DecimalsInLire;
+    if (tooManyDecimals(number, currency)) {
+        return currency == Currency::Euro ? Refusal::TooManyDecimals : Refusal::DecimalsInLire;
     }
     const std::optional<Amount> amount = amountFromNumber(number);
     if (!amount) {
@@ -459,13 +461,14 @@ std::variant<Amount, Refusal> readAmountInFull(const AmountText& text, Figures f
     return *amount;
 }
 
-std::variant<Amount, Refusal> readAmount(std::string_view text, Figures figures, Form form) {
+std::variant<Amount, Refusal> readAmount(std::string_view text, Notation notation,
+                                         Currency currency) {
     // Gathering a common amount would change nothing: it has no blanks, and its leading zeros
     // make no group too long that would not be too long without them.
-    if (const auto amount = commonAmount(text, figures, form)) {
+    if (const auto amount = commonAmount(text, notation, currency)) {
         return *amount;
     }
-    return readAmountInFull(AmountText(text), figures, form);
+    return readAmountInFull(AmountText(text), notation, currency);
 }
 
 std::optional<std::string> pastedAmount(std::string_view pasted) {
@@ -475,9 +478,9 @@ std::optional<std::string> pastedAmount(std::string_view pasted) {
     while (!pasted.empty() && (pasted.front() == '\n' || pasted.front() == '\r')) {
         pasted.remove_prefix(1);
     }
-    auto read = readAmount(pasted, Figures::ItalianThousands, Form::Euro);
+    auto read = readAmount(pasted, Notation::ItalianThousands, Currency::Euro);
     if (std::holds_alternative<Refusal>(read)) {
-        read = readAmount(pasted, Figures::Plain, Form::Euro);
+        read = readAmount(pasted, Notation::Plain, Currency::Euro);
     }
     const Amount* amount = std::get_if<Amount>(&read);
     if (!amount) {

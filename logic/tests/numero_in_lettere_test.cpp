@@ -10,7 +10,7 @@
 namespace {
 
 using zifrano::Amount;
-using zifrano::testing::referenceWords;
+using zifrano::test_support::referenceWords;
 
 struct WordsCase {
     std::int64_t tenThousandths;
@@ -21,9 +21,9 @@ void PrintTo(const WordsCase& c, std::ostream* os) {
     *os << c.tenThousandths;
 }
 
-class NumeroInLettere : public testing::TestWithParam<WordsCase> {};
+class WholeAmountWords : public testing::TestWithParam<WordsCase> {};
 
-TEST_P(NumeroInLettere, WritesTheWordsTogether) {
+TEST_P(WholeAmountWords, WritesTheWordsTogether) {
     EXPECT_EQ(zifrano::NumeroInLettere(Amount{GetParam().tenThousandths}), GetParam().words);
 }
 
@@ -31,7 +31,7 @@ constexpr std::int64_t kUnit = Amount::kScale;
 
 // Readable spellings, since the engine and the reference could be wrong the same way.
 INSTANTIATE_TEST_SUITE_P(
-    Spellings, NumeroInLettere,
+    Spellings, WholeAmountWords,
     testing::Values(WordsCase{0, "Zero"}, WordsCase{21 * kUnit, "ventuno"},
                     WordsCase{108 * kUnit, "centootto"}, WordsCase{180 * kUnit, "centoottanta"},
                     WordsCase{1001 * kUnit, "milleuno"}, WordsCase{101000 * kUnit, "centounomila"},

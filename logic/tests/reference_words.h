@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-namespace zifrano::testing {
+namespace zifrano::test_support {
 
 // Italian cheque words written afresh, as plainly as the language states them, to hold the
 // engine's words against: below twenty and the tens by name; a tens word loses its vowel before
@@ -41,4 +41,4 @@ inline std::string referenceWords(std::int64_t n) {
            scaled(n / 1000 % 1000, "mille", "mila") + belowThousand(n % 1000);
 }
 
-} // namespace zifrano::testing
+} // namespace zifrano::test_support

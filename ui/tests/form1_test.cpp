@@ -26,7 +26,7 @@
 #include <map>
 #include <memory>
 
-using zifrano::testing::RecordingPlatform;
+using zifrano::test_support::RecordingPlatform;
 using zifrano::ui::Form1;
 
 namespace {

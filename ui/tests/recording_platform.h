@@ -4,7 +4,7 @@
 
 #include <QStringList>
 
-namespace zifrano::testing {
+namespace zifrano::test_support {
 
 // Stands in for the desktop: records each request as "what" or "what: text", answers at once.
 class RecordingPlatform final : public ui::Platform {
@@ -28,4 +28,4 @@ private:
     }
 };
 
-} // namespace zifrano::testing
+} // namespace zifrano::test_support

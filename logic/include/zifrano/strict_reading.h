@@ -11,12 +11,13 @@
 
 namespace zifrano {
 
-/// The wordings asked for: the euro form with the cents, or the whole amount alone (lire).
-enum class Form { Euro, Lire };
+/// The currency of the amounts, which decides the wordings asked for: the euro form with the
+/// cents, or the whole amount alone (lire).
+enum class Currency { Euro, Lire };
 
 /// How amounts are written: a full stop or a comma before the decimals, or the Italian way, with
 /// full stops grouping thousands and a comma before the decimals ("1.234.567,89").
-enum class Figures { Plain, ItalianThousands };
+enum class Notation { Plain, ItalianThousands };
 
 /// Why a text is not an amount that can be worded.
 enum class Refusal {
@@ -79,12 +80,14 @@ private:
 
 /// Reads `text` strictly as exactly one amount, as a person reading a spreadsheet reads it, or
 /// refuses it: blanks around it and between groups of three digits, a currency sign (€, or EUR)
-/// before or after it; never a digit more than `form` can write, never a grouping that could be
-/// read two ways.
-std::variant<Amount, Refusal> readAmount(const AmountText& text, Figures figures, Form form);
+/// before or after it; never a digit more than the wording for `currency` can write, never a
+/// grouping that could be read two ways.
+std::variant<Amount, Refusal> readAmount(const AmountText& text, Notation notation,
+                                         Currency currency);
 
 /// readAmount of a whole text at once.
-std::variant<Amount, Refusal> readAmount(std::string_view text, Figures figures, Form form);
+std::variant<Amount, Refusal> readAmount(std::string_view text, Notation notation,
+                                         Currency currency);
 
 /// A pasted text read as the document it comes from wrote it: strictly, the Italian way first
 /// ("€ 1.234,56", "1.500"), then the plain way ("1234.56"), a line end around it aside (a copied

@@ -9,7 +9,7 @@
 namespace zifrano {
 
 /// What the window shows in place of a wording when the amount cannot be worded.
-inline constexpr std::string_view kFuoriLimite = "Importo fuori limite";
+inline constexpr std::string_view kOutOfRangeText = "Importo fuori limite";
 
 /// Both wordings of one amount.
 struct Wordings {
