@@ -1,6 +1,8 @@
 #include "form1.h"
 #include "messages.h"
 #include "qt_platform.h"
+#include "zifrano/zifrano_version.h"
+#include "zifrano_product.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -8,9 +10,9 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(zifrano::ui::kApplicationTitle));
-    QApplication::setApplicationVersion(QStringLiteral(ZIFRANO_VERSION));
+    QApplication::setApplicationVersion(QStringLiteral(ZIFRANO_VERSION_TEXT));
     // Names the desktop entry: Wayland matches the window to its menu entry and icon by it.
-    QGuiApplication::setDesktopFileName(QStringLiteral(ZIFRANO_APP_ID));
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(zifrano::product::kApplicationId));
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     // Qt's own texts (the field's context menu, the standard buttons) in Italian too; without
     // the translations installed they stay in English.

@@ -3,12 +3,14 @@
 #include <QMainWindow>
 #include <QWidget>
 
+#include "zifrano_product.h"
+
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QMainWindow window;
     window.setWindowTitle(QStringLiteral("bare window"));
     auto* client = new QWidget(&window);
-    client->setFixedSize(508, 107);
+    client->setFixedSize(zifrano::product::kClientWidth, zifrano::product::kClientHeight);
     window.setCentralWidget(client);
     window.show();
     window.activateWindow();

@@ -4,6 +4,7 @@
 #include "encodings.h"
 #include "messages.h"
 #include "waiting_input.h"
+#include "zifrano_product.h"
 
 #include "zifrano/importo_in_lettere.h"
 #include "zifrano/numero_in_lettere.h"
@@ -327,9 +328,9 @@ void TableCopier::headerEnd(std::string_view lineEnd) {
     }
     m_out << m_header;
     if (m_request.currency == Currency::Euro) {
-        writeField("Importo in lettere");
+        writeField(product::kCsvEuroTitle);
     }
-    writeField("Importo intero in lettere");
+    writeField(product::kCsvLireTitle);
     writeAddedFields();
     m_out << lineEnd;
     m_header = std::string();

@@ -4,6 +4,8 @@
 #include "arguments.h"
 #include "csv_table.h"
 
+#include "zifrano/zifrano_version.h"
+
 #include <cerrno>
 #include <exception>
 #include <filesystem>
@@ -116,7 +118,7 @@ int run(std::span<const char* const> arguments, std::istream& in, std::ostream& 
     if (request.help) {
         out << kUsage;
     } else if (request.version) {
-        out << "zifrano-lettere " << ZIFRANO_VERSION << "\n";
+        out << "zifrano-lettere " << ZIFRANO_VERSION_TEXT << "\n";
     } else {
         return convert(request, in, out, err);
     }

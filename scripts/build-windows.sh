@@ -12,13 +12,12 @@ set -euo pipefail
 # A relative ZIFRANO_QT_WINDOWS names a path from where the script was started.
 given=${ZIFRANO_QT_WINDOWS:+$(realpath -m "$ZIFRANO_QT_WINDOWS")}
 cd "$(dirname "$0")/.."
+# shellcheck source=scripts/lib.sh
+. scripts/lib.sh
 say() { printf 'build-windows: %s\n' "$*"; }
 fail() { say "FAIL: $*" >&2; exit 1; }
 
 out=build-windows
-version=$(sed -n 's/^set(ZIFRANO_VERSION_TEXT "\(.*\)")$/\1/p' CMakeLists.txt)
-[[ -n "$version" ]] || fail "no version in CMakeLists.txt"
-name=zifrano-$version
 
 # Prints the folder of the Qt in tarball $1, unpacked into $out/qt-given once per tarball.
 unpacked_qt() {
@@ -69,6 +68,8 @@ ln -sfn "$qt" "$out/qt"
 say "Qt for Windows: $qt"
 
 cmake --preset windows >/dev/null
+load_facts "$out/cmake"
+name=zifrano-$ZIFRANO_VERSION_TEXT
 cmake --build --preset windows >"$out/build.log" 2>&1 ||
     { tail -n 40 "$out/build.log"; fail "the build failed; see $out/build.log"; }
 

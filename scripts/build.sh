@@ -3,11 +3,9 @@
 # Under CI (CI=true) compiler warnings are errors.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/lib.sh
 
 scripts/install-deps.sh
-preset=dev
-if [[ "${CI:-}" == true ]]; then
-    preset=ci
-fi
+preset=$(build_preset)
 cmake --preset "$preset" >/dev/null
 cmake --build --preset "$preset"

@@ -3,27 +3,17 @@
 # zifrano-lettere, and fails where the two disagree: a row split or merged differently, a cell
 # copied differently, an amount worded as another number than the one Calc reads, or a row
 # worded or refused against what the table says it must be.
-# Usage: scripts/check-csv-against-libreoffice.sh [BIN_DIR]   (default build/bin)
+# Usage: scripts/check-csv-against-libreoffice.sh [BUILD_DIR]   (default build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tool="$(realpath "${1:-build/bin}")/zifrano-lettere"
+. scripts/lib.sh
+build=$(realpath "${1:-build}")
+tool=$build/bin/zifrano-lettere
+# The titles of the columns the tool adds, for the comparison.
+load_facts "$build"
 
 # Calc, and Debian's Python bindings to it: one Calc reads every table, each its own way.
-needed=()
-for package in libreoffice-calc-nogui python3-uno; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-        needed+=("$package")
-    fi
-done
-if ((${#needed[@]})); then
-    as_root=()
-    if ((EUID != 0)); then
-        as_root=(sudo)
-    fi
-    "${as_root[@]}" apt-get update -q
-    DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -q \
-        --no-install-recommends "${needed[@]}"
-fi
+scripts/install-deps.sh libreoffice-calc-nogui python3-uno >/dev/null
 
 # fixture NAME CALC HEADER EXPECT OPTION...: the table, how Calc is told to read it and the
 # tool's copy (separator, text delimiter and character set, as Calc's filter options have them:

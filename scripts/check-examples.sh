@@ -7,8 +7,9 @@
 # prefix, components library and development alone (CI). Both examples unless one is named.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# shellcheck source=scripts/lib.sh
+. scripts/lib.sh
 examples=$PWD/examples
-version=$(sed -n 's/^set(ZIFRANO_VERSION_TEXT "\(.*\)")$/\1/p' CMakeLists.txt)
 fail() { echo "check-examples: FAIL: $*" >&2; exit 1; }
 
 work=${AUTOPKGTEST_TMP:-}
@@ -27,6 +28,7 @@ if [[ "${1:-}" == --installed-from ]]; then
     [[ -n "$copy" ]] || fail "cmake --install put no libzifrano.so.1 into $prefix"
     export PKG_CONFIG_PATH=${copy%/*}/pkgconfig CMAKE_PREFIX_PATH=$prefix
     export LD_LIBRARY_PATH=${copy%/*}
+    load_facts "$2"
     shift 2
 fi
 (($# > 0)) || set -- pkg-config cmake
@@ -66,13 +68,15 @@ wording: 1.234,56: più di un separatore: con --migliaia il punto separa le migl
 
 check_cmake() {
     local build=$work/cheque-build
+    # The installed packages' version is the source's.
+    [[ -n "$copy" ]] || load_source_facts "$work"
     built "$work/cmake.log" cmake -S "$examples/cmake" -B "$build" \
         -DCMAKE_CXX_FLAGS='-Wall -Wextra -Werror'
     built "$work/build.log" cmake --build "$build"
     check 0 $'euro: ventunomila / 00\nlire: ventunomila\n' '' "$build/cheque" 21000
     check 0 $'euro: centoventitre / 45\n' '' "$build/cheque" 123,45
     check 1 '' $'cheque: -5: importo negativo\n' "$build/cheque" -5
-    check 2 '' "usage: cheque AMOUNT   (zifrano $version)"$'\n' "$build/cheque"
+    check 2 '' "usage: cheque AMOUNT   (zifrano $ZIFRANO_VERSION_TEXT)"$'\n' "$build/cheque"
     echo "check-examples: examples/cmake, its package found in" \
         "$(sed -n 's/^Zifrano_DIR:PATH=//p' "$build/CMakeCache.txt"), words and refuses"
 }

@@ -40,12 +40,15 @@ started=$SECONDS
 timed() { say "$1 ($((SECONDS - started)) s)"; started=$SECONDS; }
 
 out=$PWD/build-windows
-version=$(sed -n 's/^set(ZIFRANO_VERSION_TEXT "\(.*\)")$/\1/p' CMakeLists.txt)
+# shellcheck source=scripts/lib.sh
+. scripts/lib.sh
+load_facts "$out/cmake" 2>/dev/null || fail "no Windows build in $out: run scripts/build-windows.sh"
+version=$ZIFRANO_VERSION_TEXT
 stage=$out/zifrano-$version
 setup=$out/zifrano-$version-setup.exe
 [[ -f "$setup" && -d "$stage" ]] || fail "no Windows build in $out: run scripts/build-windows.sh"
-title='ZIFRANO - Numeri in lettere per Assegni/Fatture'
-uninstall_key='Software\Microsoft\Windows\CurrentVersion\Uninstall\ZIFRANO'
+title=$ZIFRANO_WINDOW_TITLE
+uninstall_key="Software\Microsoft\Windows\CurrentVersion\Uninstall\\$ZIFRANO_NAME"
 
 scripts/install-deps.sh --windows >/dev/null
 wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
@@ -66,9 +69,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# shellcheck source=scripts/x11-waiting.sh
-. scripts/x11-waiting.sh
-
 # --- files -------------------------------------------------------------------------------
 subsystem() { x86_64-w64-mingw32-objdump -p "$1" | awk '/^Subsystem/ {print $3, $4}'; }
 [[ "$(subsystem "$stage/zifrano.exe")" == "(Windows GUI)" ]] ||
@@ -77,7 +77,7 @@ subsystem() { x86_64-w64-mingw32-objdump -p "$1" | awk '/^Subsystem/ {print $3, 
     fail "zifrano-lettere.exe is not a console program"
 for program in zifrano zifrano-lettere; do
     record=$(x86_64-w64-mingw32-windres -i "$stage/$program.exe" -O rc)
-    for line in '"ProductName", "ZIFRANO"' "\"FileVersion\", \"$version\"" \
+    for line in "\"ProductName\", \"$ZIFRANO_NAME\"" "\"FileVersion\", \"$version\"" \
         "\"ProductVersion\", \"$version\"" 'BLOCK "041004B0"' '"Translation", 0x410, 1200' \
         'RT_GROUP_ICON' 'RT_MANIFEST'; do
         grep -qF "$line" <<<"$record" || fail "$program.exe's resources lack $line"
@@ -151,7 +151,7 @@ install_silently() {
     diff <(cd "$stage" && find . -type f | sort) \
         <(cd "$folder" && find . -type f ! -name disinstalla.exe | sort) ||
         fail "$folder holds other files than the build"
-    menu=$(find "$WINEPREFIX/drive_c" -name ZIFRANO.lnk -print -quit)
+    menu=$(find "$WINEPREFIX/drive_c" -name "$ZIFRANO_NAME.lnk" -print -quit)
     [[ -n "$menu" ]] || fail "no Start-menu entry"
     publisher=$(registry_value "$root\\$uninstall_key" Publisher)
     [[ "$publisher" == [[:upper:]]* ]] || fail "the publisher is '$publisher', not a name"
@@ -231,7 +231,7 @@ expect_tool '1\n\x1a\n2\r\n' 'uno / 00\r\n\r\ndue / 00\r\n' \
     "zifrano-lettere: riga 2: non è un importo: '\\\\x1a'\r\n"
 # A table's rows end as they came, whatever the line end.
 expect_tool 'A;B\r\n1;2\n3;4' \
-    'A;B;Importo in lettere;Importo intero in lettere\r\n1;2;due / 00;due\n3;4;quattro / 00;quattro\n' \
+    "A;B;$ZIFRANO_CSV_EURO_TITLE;$ZIFRANO_CSV_LIRE_TITLE\\r\\n1;2;due / 00;due\\n3;4;quattro / 00;quattro\\n" \
     '' --csv B
 for case in '0:123' '1:abc' '2:--bogus'; do
     "$wine" "$folder/zifrano-lettere.exe" "${case#*:}" >/dev/null 2>&1 && status=0 || status=$?
@@ -376,15 +376,16 @@ at_corner() {
     local x y width area_x area_y
     read -r x y width _ < <(geometry "$window")
     IFS=', ' read -r area_x area_y _ < <(xprop -root _NET_WORKAREA | sed 's/.* = //')
-    ((y == area_y && x <= area_x && x >= area_x - (width - 508) / 2))
+    ((y == area_y && x <= area_x && x >= area_x - (width - ZIFRANO_CLIENT_WIDTH) / 2))
 }
 # Clicks the point $1 $2 of the window's client area, below the menu bar: the frame around it is
 # as wide on every side but the top.
 click_client() {
     local width height border
     read -r _ _ width height < <(geometry "$window")
-    border=$(((width - 508) / 2)) # the client area is 508 by 107 pixels
-    xdotool mousemove --window "$window" $((border + $1)) $((height - border - 107 + $2)) click 1
+    border=$(((width - ZIFRANO_CLIENT_WIDTH) / 2))
+    xdotool mousemove --window "$window" $((border + $1)) \
+        $((height - border - ZIFRANO_CLIENT_HEIGHT + $2)) click 1
 }
 
 milliseconds() { echo $(($(date +%s%N) / 1000000)); }
@@ -450,12 +451,12 @@ corner_again=$(frame_corner)
 
 # The logo opens the author's web page, and "?" > "Scrivi all'autore" a mail to the author.
 click_client 438 28
-wait_until 100 0.05 opened https://zifrano.example/ ||
+wait_until 100 0.05 opened "$ZIFRANO_AUTHOR_WEB" ||
     fail "the logo opened '$(cat "$work/opened" 2>/dev/null)', not the web page"
 xdotool key --window "$window" alt+question
 sleep 0.5
 xdotool key s
-wait_until 100 0.05 opened mailto:autore@zifrano.example ||
+wait_until 100 0.05 opened "mailto:$ZIFRANO_AUTHOR_EMAIL" ||
     fail "\"Scrivi all'autore\" opened '$(cat "$work/opened" 2>/dev/null)', not a mail"
 end_with_fine
 timed "window: 250 copied as 'duecentocinquanta / 00' with its notice; the frame at $corner, back at $corner_again after the about box; the web page and the mail opened by the desktop; \"Fine\" ended it with status 0"

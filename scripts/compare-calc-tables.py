@@ -6,9 +6,10 @@ Called by check-csv-against-libreoffice.sh as
 with the tool, the list of fixtures (a line each: the folder holding input.csv and the tool's
 output.csv, the fixture's name, how Calc reads both, the header's row number, the title of the
 column that says which rows must be worded ("sì") or refused ("no") or "-", and the tool's
-options, separated by 0x1F) and a folder for Calc's private profile. Starts one Calc, has it read
-every table and copy, then prints one line for each fixture, and each row that differs; the exit
-status is 1 when any does.
+options, separated by 0x1F) and a folder for Calc's private profile; the titles of the columns
+the tool adds come from the environment, as scripts/lib.sh's load_facts exports them. Starts one
+Calc, has it read every table and copy, then prints one line for each fixture, and each row that
+differs; the exit status is 1 when any does.
 """
 import os
 import re
@@ -196,9 +197,9 @@ def compare(name, header_row, expect, input_path, output_path, calc_input, calc_
     name = f"{name} ({' '.join(map(shown, options))})"
     header_row = int(header_row)
     lire = "--lire" in options
-    titles = ["Importo intero in lettere"]
+    titles = [os.environ["ZIFRANO_CSV_LIRE_TITLE"]]
     if not lire:
-        titles.insert(0, "Importo in lettere")
+        titles.insert(0, os.environ["ZIFRANO_CSV_EURO_TITLE"])
     source, copy = read_export(calc_input), read_export(calc_output)
     differences = file_differences(input_path, output_path, header_row)
     if len(source) != len(copy):

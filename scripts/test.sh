@@ -2,10 +2,7 @@
 # Sets up, builds and runs every test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/lib.sh
 
 scripts/build.sh
-preset=dev
-if [[ "${CI:-}" == true ]]; then
-    preset=ci
-fi
-ctest --preset "$preset"
+ctest --preset "$(build_preset)"

@@ -3,14 +3,17 @@
 # up: it gives its title and application id to the compositor, a screenshot taken through
 # Weston's screenshooter shows it, and it is still running. The window's part of the
 # screenshot is saved as OUTPUT_DIR/zifrano-window-wayland.png.
-#   scripts/wayland-smoke.sh BIN_DIR OUTPUT_DIR      (e.g. build/bin docs)
+#   scripts/wayland-smoke.sh BUILD_DIR OUTPUT_DIR      (e.g. build docs)
 set -euo pipefail
-bin=$(realpath "$1")
+bin=$(realpath "$1")/bin
 mkdir -p "$2"
 out=$(realpath "$2")
 tools=$(realpath "$(dirname "$0")")
-title='ZIFRANO - Numeri in lettere per Assegni/Fatture'
-app_id=example.zifrano.Zifrano
+# shellcheck source=scripts/lib.sh
+. "$tools/lib.sh"
+load_facts "$1"
+title=$ZIFRANO_WINDOW_TITLE
+app_id=$ZIFRANO_APP_ID
 
 fail() { echo "wayland-smoke: FAIL: $*" >&2; exit 1; }
 
@@ -54,8 +57,8 @@ export WAYLAND_DISPLAY=zifrano-wayland
 QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client "$bin/zifrano" >/dev/null 2>"$work/app.log" &
 app=$!
 
-# Take screenshots, for up to 15 seconds, until one shows the window (at least its 508 x 107
-# client area).
+# Take screenshots, for up to 15 seconds, until one shows the window (at least its client
+# area).
 shown=""
 deadline=$((SECONDS + 15))
 while ((SECONDS < deadline)); do
@@ -66,7 +69,7 @@ while ((SECONDS < deadline)); do
     shot=$(ls "$work"/shots/*.png 2>/dev/null | head -1)
     [[ -n "$shot" ]] || continue
     if shown=$(python3 "$tools/png_tool.py" crop-window "$shot" "$out/zifrano-window-wayland.png" \
-        508 107 2>/dev/null); then
+        "$ZIFRANO_CLIENT_WIDTH" "$ZIFRANO_CLIENT_HEIGHT" 2>/dev/null); then
         break
     fi
     shown=""

@@ -2,6 +2,7 @@
 
 #include "images.h"
 #include "shrinking_label.h"
+#include "twips.h"
 #include "wording_announcer.h"
 
 #include <QAction>
@@ -21,8 +22,6 @@
 
 namespace zifrano::ui {
 namespace {
-
-constexpr char kTitle[] = "ZIFRANO - Numeri in lettere per Assegni/Fatture";
 
 // The fixed backgrounds: the client area and the instruction line, and the lire wording.
 const QColor kGrey(192, 192, 192);
@@ -119,7 +118,7 @@ Form1::Form1(Platform& platform, QWidget* parent)
     : QMainWindow(parent)
     , m_platform(platform) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QString::fromUtf8(kTitle));
+    setWindowTitle(QString::fromUtf8(product::kWindowTitle));
     setWindowIcon(applicationIcon());
     QWidget* client = createClientArea(this);
     setCentralWidget(client);

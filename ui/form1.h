@@ -1,6 +1,6 @@
 #pragma once
 
-#include "twips.h"
+#include "zifrano_product.h"
 
 #include <QMainWindow>
 
@@ -24,7 +24,7 @@ class Form1 : public QMainWindow {
 
 public:
     /// The client area below the menu bar.
-    static constexpr QSize kClientSize = fromTwips(7620, 1605);
+    static constexpr QSize kClientSize{product::kClientWidth, product::kClientHeight};
 
     explicit Form1(Platform& platform, QWidget* parent = nullptr);
 

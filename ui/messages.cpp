@@ -1,6 +1,6 @@
 #include "messages.h"
 
-#include "author.h"
+#include "zifrano_product.h"
 
 #include <QRegularExpression>
 

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "zifrano_product.h"
+
 #include <QString>
 
 namespace zifrano::ui {
 
 /// The title of every message box.
-inline constexpr char kApplicationTitle[] = "ZIFRANO";
+inline constexpr auto& kApplicationTitle = product::kName;
 
 /// The one-time notice after a copy, quoting the copied text, which may be broken after a scale
 /// word where it is too long for a line.

@@ -1,4 +1,5 @@
 #include "tool.h"
+#include "zifrano_product.h"
 
 #include <gtest/gtest.h>
 
@@ -78,8 +79,9 @@ TEST_P(CsvTable, AddsTheWordingsToEachRow) {
     }
 }
 
-const std::string kTitles = ";Importo in lettere;Importo intero in lettere";
-const std::u16string kTitles16 = u";Importo in lettere;Importo intero in lettere";
+const std::string kTitles =
+    std::string(";") + zifrano::product::kCsvEuroTitle + ";" + zifrano::product::kCsvLireTitle;
+const std::u16string kTitles16(kTitles.begin(), kTitles.end()); // the titles are ASCII
 const std::string kRow = "zifrano-lettere: riga ", kBom = "\xef\xbb\xbf";
 const std::string kQuotesInDoubt =
     "virgolette ambigue: i fogli di calcolo dividono la riga in campi in modi diversi\n";

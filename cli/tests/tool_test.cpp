@@ -1,4 +1,5 @@
 #include "tool.h"
+#include "zifrano/zifrano_version.h"
 
 #include <gtest/gtest.h>
 
@@ -133,7 +134,7 @@ TEST(Tool, WritesItsHelpAndVersion) {
         EXPECT_LE(characters, 79) << line;
     }
     EXPECT_EQ(zifrano::cli::runTool(std::vector{"--version"}, in, version, err), 0);
-    EXPECT_EQ(version.str(), "zifrano-lettere 1.00\n");
+    EXPECT_EQ(version.str(), "zifrano-lettere " ZIFRANO_VERSION_TEXT "\n");
 }
 
 // A command line that cannot be carried out: status 2, the reason and where help is.

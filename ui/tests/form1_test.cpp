@@ -1,8 +1,8 @@
-#include "author.h"
 #include "form1.h"
 #include "messages.h"
 #include "qt_platform.h"
 #include "recording_platform.h"
+#include "zifrano_product.h"
 
 #include <QAccessible>
 #include <QAction>

@@ -6,21 +6,20 @@
 # through the field's Italian context menu, opens the about box, checks the corner again after
 # "Informazioni" and ends the program with Return on "Fine". Each notice and the about box must
 # stand wholly inside the available area, title bar included.
-#   window_e2e.sh BIN_DIR OUTPUT_DIR [openbox|icewm|atspi]
+#   window_e2e.sh BUILD_DIR OUTPUT_DIR [openbox|icewm|atspi]
 # With "openbox" or "icewm" the same run happens under that window manager, and the screen with
 # the long notice open is saved instead of the window; icewm keeps its panel at the top, so that
 # the window's corner is the available area's, below the panel. With "atspi" the window runs on
 # an accessibility bus of its own, 250 is typed, and atspi_check.py checks what a screen reader
 # learns of it; nothing else is done.
 set -euo pipefail
-bin=$1
+bin=$1/bin
 out=$2
 mode=${3:-}
 wm=
 [[ "$mode" == openbox || "$mode" == icewm ]] && wm=$mode
 here=$(cd "$(dirname "$0")" && pwd)
 mkdir -p "$out"
-title='ZIFRANO - Numeri in lettere per Assegni/Fatture'
 
 # The accessibility check needs a session bus, which lives as long as this script, and an
 # accessibility bus of its own: without a runtime folder of its own, the bus launcher keeps its
@@ -40,8 +39,12 @@ fail() {
     exit 1
 }
 
-# shellcheck source=scripts/x11-waiting.sh
-. "$here/../../scripts/x11-waiting.sh"
+# shellcheck source=scripts/lib.sh
+. "$here/../../scripts/lib.sh"
+load_facts "$1"
+title=$ZIFRANO_WINDOW_TITLE
+client_width=$ZIFRANO_CLIENT_WIDTH
+client_height=$ZIFRANO_CLIENT_HEIGHT
 
 # Up to about fifteen seconds: a sanitizer build on a busy machine starts slowly.
 wait_for_window() { wait_until 300 0.05 visible_window "$1"; }
@@ -210,11 +213,12 @@ app=$!
 
 window=$(wait_for_window "$title") || fail "no window titled '$title'"
 
-# The window is the client area, 508 x 107, with the menu bar above it.
+# The window is the client area with the menu bar above it.
 read -r width height < <(xwininfo -id "$window" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w, h}')
-[[ "$width" == 508 ]] || fail "window width $width, expected 508"
-((height > 107 && height < 107 + 40)) || fail "window height $height: not the client area and a menu bar"
-menu_bar=$((height - 107))
+[[ "$width" == "$client_width" ]] || fail "window width $width, expected $client_width"
+((height > client_height && height < client_height + 40)) ||
+    fail "window height $height: not the client area ($client_height) and a menu bar"
+menu_bar=$((height - client_height))
 
 # The window asks for the keyboard itself; wait until it has it. Its first activation puts the
 # frame, title bar included, at the available area's corner.
