@@ -8,7 +8,6 @@ set -euo pipefail
 bin=$(realpath "$1")
 mkdir -p "$2"
 out=$(realpath "$2")
-tools=$(realpath "$(dirname "$0")")
 title='ZIFRANO - Numeri in lettere per Assegni/Fatture'
 app_id=example.zifrano.Zifrano
 
@@ -65,11 +64,14 @@ while ((SECONDS < deadline)); do
     (cd "$work/shots" && weston-screenshooter >/dev/null 2>&1) || continue
     shot=$(ls "$work"/shots/*.png 2>/dev/null | head -1)
     [[ -n "$shot" ]] || continue
-    if shown=$(python3 "$tools/png_tool.py" crop-window "$shot" "$out/zifrano-window-wayland.png" \
-        508 107 2>/dev/null); then
+    # The window is what differs from the background, the colour of the screenshot's corners.
+    read -r width height left top < <(convert "$shot" -trim -format '%w %h %X %Y' info: 2>/dev/null) ||
+        continue
+    if ((width >= 508 && height >= 107)); then
+        convert "$shot" -trim +repage "$out/zifrano-window-wayland.png"
+        shown="$width x $height at ${left#+},${top#+}"
         break
     fi
-    shown=""
 done
 [[ -n "$shown" ]] || { app_messages; fail "no screenshot showed the window"; }
 
