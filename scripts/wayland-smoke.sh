@@ -65,7 +65,7 @@ while ((SECONDS < deadline)); do
     shot=$(ls "$work"/shots/*.png 2>/dev/null | head -1)
     [[ -n "$shot" ]] || continue
     # The window is what differs from the background, the colour of the screenshot's corners.
-    read -r width height left top < <(convert "$shot" -trim -format '%w %h %X %Y' info: 2>/dev/null) ||
+    read -r width height left top < <(convert "$shot" -trim -format '%w %h %X %Y\n' info: 2>/dev/null) ||
         continue
     if ((width >= 508 && height >= 107)); then
         convert "$shot" -trim +repage "$out/zifrano-window-wayland.png"
