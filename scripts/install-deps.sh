@@ -14,7 +14,7 @@ if [[ "${1:-}" == --windows ]]; then
         dpkg-dev xz-utils                          # Qt's source, or a prebuilt Qt's tarball
         googletest                                 # GoogleTest's source, built for Windows
         qt6-translations-l10n fonts-dejavu-extra   # Qt's Italian texts, the window's font
-        librsvg2-bin icoutils                      # the icon, from the scalable one
+        librsvg2-bin icoutils python3-pil          # the icons and the logo, from their SVGs
         nsis python3                               # the installer, and its texts read back
         wine64 fonts-wine                          # the tests under Wine, with its stand-ins
         xvfb xauth xdotool xclip x11-utils scrot   #   for Windows' own fonts, on a virtual
@@ -40,7 +40,9 @@ fi
     clang libclang-rt-14-dev                   # fuzzing: libFuzzer and the sanitizers
     dpkg-dev debhelper lintian                 # the Debian packages and their check
     dh-python libreoffice-dev                  # ... the Python module's and the Calc functions'
-    man-db librsvg2-bin python3                # manual pages, the images
+    man-db                                     # manual pages
+    librsvg2-bin icoutils python3-pil          # the icons and the logo, from their SVGs
+    imagemagick                                # the images' checks
     weston qt6-wayland                         # the window on a headless Wayland compositor
     libicu-dev                                 # the peer benchmark (never linked by ZIFRANO)
 )

@@ -68,11 +68,14 @@ while ((SECONDS < deadline)); do
     (cd "$work/shots" && weston-screenshooter >/dev/null 2>&1) || continue
     shot=$(ls "$work"/shots/*.png 2>/dev/null | head -1)
     [[ -n "$shot" ]] || continue
-    if shown=$(python3 "$tools/png_tool.py" crop-window "$shot" "$out/zifrano-window-wayland.png" \
-        "$ZIFRANO_CLIENT_WIDTH" "$ZIFRANO_CLIENT_HEIGHT" 2>/dev/null); then
+    # The window is what differs from the background, the colour of the screenshot's corners.
+    read -r width height left top < <(convert "$shot" -trim -format '%w %h %X %Y\n' info: 2>/dev/null) ||
+        continue
+    if ((width >= ZIFRANO_CLIENT_WIDTH && height >= ZIFRANO_CLIENT_HEIGHT)); then
+        convert "$shot" -trim +repage "$out/zifrano-window-wayland.png"
+        shown="$width x $height at ${left#+},${top#+}"
         break
     fi
-    shown=""
 done
 [[ -n "$shown" ]] || { app_messages; fail "no screenshot showed the window"; }
 
