@@ -26,9 +26,9 @@
 #   scripts/check-windows.sh [SCREENSHOT_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-if [[ -z "${DISPLAY:-}" ]]; then
-    exec xvfb-run --auto-servernum --server-args='-screen 0 1024x768x24 -nolisten tcp' "$0" "$@"
-fi
+# shellcheck source=scripts/lib.sh
+. scripts/lib.sh
+on_virtual_display "$0" "$@"
 shots=$(realpath -m "${1:-build-windows/screenshots}")
 say() { printf 'check-windows: %s\n' "$*"; }
 fail() {
@@ -40,8 +40,6 @@ started=$SECONDS
 timed() { say "$1 ($((SECONDS - started)) s)"; started=$SECONDS; }
 
 out=$PWD/build-windows
-# shellcheck source=scripts/lib.sh
-. scripts/lib.sh
 load_facts "$out/cmake" 2>/dev/null || fail "no Windows build in $out: run scripts/build-windows.sh"
 version=$ZIFRANO_VERSION_TEXT
 stage=$out/zifrano-$version
@@ -243,12 +241,6 @@ expect_bytes 'zifrano-lettere: errore di scrittura sullo standard output\r\n' er
 ((status == 1)) || fail "zifrano-lettere 123 >/dev/full ended with $status"
 timed "tool: 123.45 worded with CRLF, a UTF-8 argument quoted back, Ctrl+Z read as a byte, a table's LF and CRLF rows kept, statuses 0, 1 and 2, a full disk said"
 
-# Window $1's "x y width height": Wine draws a window's frame itself (see the window below),
-# so this is the frame.
-geometry() {
-    xwininfo -id "$1" | awk '/Absolute upper-left X:/ {x=$4} /Absolute upper-left Y:/ {y=$4}
-        /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}'
-}
 # What a console shows: console-screen.exe runs the tool in a console of its own, standard output
 # and standard error both on it, and reads the console's screen back. Wine's console needs a
 # font of fixed width, as Windows has its own: DejaVu Sans Mono stands in, offered to the
@@ -264,7 +256,7 @@ tool=$(winepath_of "$folder/zifrano-lettere.exe")
 # status $1, and leaves what the console showed in $work/shown. With a third argument, the
 # console's screenshot goes to that file.
 on_console() {
-    local status=0 hold=() left top width height
+    local status=0 hold=()
     rm -f "$work/screen"
     [[ -n "${3:-}" ]] && hold=(--hold)
     FONTCONFIG_FILE=$work/console-fonts.conf \
@@ -276,8 +268,7 @@ on_console() {
         console=$(wait_until 100 0.05 visible_window console-screen) || fail "no console window"
         # Wine's console paints its window a moment after its screen buffer changes.
         sleep 1
-        read -r left top width height < <(geometry "$console")
-        scrot --overwrite --autoselect "$left,$top,$width,$height" "$3" || fail "no screenshot"
+        screenshot_window "$console" "$3" || fail "no screenshot"
     fi
     cp "$work/screen" "$work/shown"
     if [[ -n "${3:-}" ]]; then
@@ -354,8 +345,7 @@ timed "library: examples/wording.c built against libreria/ and run with zifrano.
 # --- window ------------------------------------------------------------------------------
 openbox --sm-disable >/dev/null 2>&1 &
 openbox=$!
-wait_until 100 0.05 xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null ||
-    fail "openbox did not start"
+wait_until 100 0.05 manager_running || fail "openbox did not start"
 
 # Handlers for the addresses the window opens: Wine hands web and mail addresses to these.
 mkdir -p "$work/handlers"
@@ -365,24 +355,23 @@ for handler in xdg-open xdg-email; do
 done
 export PATH=$work/handlers:$PATH
 
-closed() { ! visible_window "$1" >/dev/null; }
 opened() { grep -qxF "$1" "$work/opened" 2>/dev/null; }
-frame_corner() { geometry "$window" | cut -d' ' -f1,2; }
+frame_corner() { window_geometry "$window" | cut -d' ' -f1,2; }
 # Whether the window's frame stands at the corner of the screen's available area. Its left
 # edge may stand off the area by the frame's side: Qt counts the side and bottom of a Windows
 # frame as the invisible resize border that Windows 10 and 11 draw around a window, which Wine
 # draws instead.
 at_corner() {
     local x y width area_x area_y
-    read -r x y width _ < <(geometry "$window")
-    IFS=', ' read -r area_x area_y _ < <(xprop -root _NET_WORKAREA | sed 's/.* = //')
+    read -r x y width _ < <(window_geometry "$window")
+    read -r area_x area_y _ < <(available_area)
     ((y == area_y && x <= area_x && x >= area_x - (width - ZIFRANO_CLIENT_WIDTH) / 2))
 }
 # Clicks the point $1 $2 of the window's client area, below the menu bar: the frame around it is
 # as wide on every side but the top.
 click_client() {
     local width height border
-    read -r _ _ width height < <(geometry "$window")
+    read -r _ _ width height < <(window_geometry "$window")
     border=$(((width - ZIFRANO_CLIENT_WIDTH) / 2))
     xdotool mousemove --window "$window" $((border + $1)) \
         $((height - border - ZIFRANO_CLIENT_HEIGHT + $2)) click 1
@@ -399,7 +388,7 @@ start_window() {
     started_ms=$(milliseconds)
     "$wine" "$folder/zifrano.exe" >>"$work/zifrano.log" 2>&1 &
     app=$!
-    window=$(wait_until 600 0.05 visible_window "$title") || fail "no window titled '$title' ($1)"
+    window=$(wait_for_window "$title") || fail "no window titled '$title' ($1)"
     say "window: shown $(($(milliseconds) - started_ms)) ms after a $1 start"
 }
 
@@ -417,19 +406,17 @@ end_with_fine() {
 start_window cold
 wait_until 100 0.05 has_keyboard "$window" || fail "the window did not take the keyboard"
 mkdir -p "$shots"
-read -r left top width height < <(geometry "$window")
-scrot --overwrite --autoselect "$left,$top,$width,$height" "$shots/zifrano-window-windows.png" ||
-    fail "no screenshot"
+read -r _ _ width height < <(window_geometry "$window")
+screenshot_window "$window" "$shots/zifrano-window-windows.png" || fail "no screenshot"
 say "window: $width x $height, frame included; screenshot $shots/zifrano-window-windows.png"
 
 # The field's text is selected at start: 250 replaces it.
 xdotool type --delay 50 250
 xdotool key alt+c
-wait_until 100 0.05 visible_window ZIFRANO >/dev/null || fail "no notice after Alt+C"
-wait_until 40 0.05 clipboard_holds 'duecentocinquanta / 00' ||
-    fail "the clipboard holds '$(xclip -o -selection clipboard 2>/dev/null)'"
+wait_for_window "$ZIFRANO_NAME" >/dev/null || fail "no notice after Alt+C"
+expect_clipboard 'duecentocinquanta / 00' "after Alt+C"
 xdotool key Return
-wait_until 100 0.05 closed ZIFRANO || fail "the notice did not close with Return"
+wait_until 100 0.05 window_gone "$ZIFRANO_NAME" || fail "the notice did not close with Return"
 
 # "Informazioni" puts the window back at its corner, wherever it was moved.
 corner=$(frame_corner)
@@ -442,9 +429,9 @@ drag_away() {
 }
 wait_until 3 0.5 drag_away || fail "the window could not be dragged away from its corner"
 xdotool key alt+i
-wait_until 100 0.05 visible_window ZIFRANO >/dev/null || fail "no about box after Alt+I"
+wait_for_window "$ZIFRANO_NAME" >/dev/null || fail "no about box after Alt+I"
 xdotool key Return
-wait_until 100 0.05 closed ZIFRANO || fail "the about box did not close with Return"
+wait_until 100 0.05 window_gone "$ZIFRANO_NAME" || fail "the about box did not close with Return"
 wait_until 40 0.05 at_corner ||
     fail "the frame stands at $(frame_corner) after the about box, not at the corner"
 corner_again=$(frame_corner)

@@ -27,6 +27,16 @@ load_source_facts() {
 
 # What a program shows on an X display, waited on.
 
+# The virtual screen the window's checks run on.
+virtual_screen=1024x768x24
+
+# Runs the calling script again on a virtual X display of its own unless it has a display:
+#   on_virtual_display "$0" "$@"
+on_virtual_display() {
+    [[ -n "${DISPLAY:-}" ]] && return 0
+    exec xvfb-run --auto-servernum --server-args="-screen 0 $virtual_screen -nolisten tcp" "$@"
+}
+
 # Runs "$@" up to $1 times, $2 seconds apart, until it succeeds; fails if it never does.
 wait_until() {
     local tries=$1 pause=$2
@@ -41,6 +51,38 @@ wait_until() {
 # Prints the id of a visible window whose title is exactly $1; fails when there is none.
 visible_window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 | grep .; }
 
+# Waits up to 30 seconds (a sanitizer build, or Wine's first start, on a busy machine) for a
+# visible window titled exactly $1, and prints its id.
+wait_for_window() { wait_until 600 0.05 visible_window "$1"; }
+
+window_gone() { ! visible_window "$1" >/dev/null; }
+
+# Window $1's "x y width height" on the screen: its client area when a window manager frames
+# it, the whole frame under Wine, which draws the frames itself.
+window_geometry() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X:/ {x=$4} /Absolute upper-left Y:/ {y=$4}
+        /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}'
+}
+
+# Saves what window $1 covers on the screen as the PNG file $2.
+screenshot_window() {
+    local x y width height
+    read -r x y width height < <(window_geometry "$1")
+    scrot --overwrite --autoselect "$x,$y,$width,$height" "$2"
+}
+
+# The screen's available area as "x y width height": the work area a window manager reports,
+# its panels left out, else the whole screen.
+available_area() {
+    local area
+    area=$(xprop -root _NET_WORKAREA 2>/dev/null | sed -n 's/.* = //p' | cut -d, -f1-4 | tr -d ' ' | tr , ' ')
+    [[ -n "$area" ]] || area="0 0 $(xwininfo -root | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w, h}')"
+    echo "$area"
+}
+
+# Whether a window manager runs: it names itself on the root window once it has the screen.
+manager_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+
 # Whether window $1 has the keyboard.
 has_keyboard() { [[ "$(xdotool getwindowfocus 2>/dev/null)" == "$1" ]]; }
 
@@ -48,3 +90,10 @@ clipboard() { xclip -o -selection clipboard 2>/dev/null; }
 
 # Whether the clipboard holds exactly $1.
 clipboard_holds() { [[ "$(clipboard)" == "$1" ]]; }
+
+# Waits up to five seconds for the clipboard to hold exactly $1, else fails with the caller's
+# fail, saying what it held and, in $2, when.
+expect_clipboard() {
+    wait_until 100 0.05 clipboard_holds "$1" ||
+        fail "the clipboard holds '$(clipboard)', not '$1'${2:+ $2}"
+}

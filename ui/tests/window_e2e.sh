@@ -46,36 +46,17 @@ title=$ZIFRANO_WINDOW_TITLE
 client_width=$ZIFRANO_CLIENT_WIDTH
 client_height=$ZIFRANO_CLIENT_HEIGHT
 
-# Up to about fifteen seconds: a sanitizer build on a busy machine starts slowly.
-wait_for_window() { wait_until 300 0.05 visible_window "$1"; }
-
-notice_shown() { visible_window ZIFRANO >/dev/null; }
-notice_closed() { ! notice_shown; }
-
-# Waits up to two seconds for the clipboard to hold exactly $1.
-expect_clipboard() {
-    wait_until 40 0.05 clipboard_holds "$1" ||
-        fail "clipboard holds '$(clipboard)', expected '$1' $2"
-}
+notice_shown() { visible_window "$ZIFRANO_NAME" >/dev/null; }
 
 # The frame of window $1 as "x y width height": its client area and the frame the window manager
 # says it put around it. Fails while a window manager has not framed the window yet.
 frame_rect() {
     local x y w h extents left right top bottom
-    read -r x y w h < <(xwininfo -id "$1" | awk '/Absolute upper-left X:/ {x=$4} /Absolute upper-left Y:/ {y=$4} /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}')
+    read -r x y w h < <(window_geometry "$1")
     extents=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.* = //p' | tr -d ' ')
     [[ -z "$extents" && -n "$wm" ]] && return 1
     IFS=, read -r left right top bottom <<<"${extents:-0,0,0,0}"
     echo "$((x - left)) $((y - top)) $((w + left + right)) $((h + top + bottom))"
-}
-
-# The screen's available area as "x y width height": the work area a window manager reports,
-# panels left out, else the whole screen.
-available_area() {
-    local area
-    area=$(xprop -root _NET_WORKAREA 2>/dev/null | sed -n 's/.* = //p' | cut -d, -f1-4 | tr -d ' ' | tr , ' ')
-    [[ -n "$area" ]] || area=$(xwininfo -root | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print 0, 0, w, h}')
-    echo "$area"
 }
 
 # Whether the frame of window $1 stands wholly inside the area "$2 $3 $4 $5"; keeps it in $rect.
@@ -127,9 +108,7 @@ expect_corner() {
 }
 
 # Waits up to five seconds for the notice or the about box to close.
-expect_box_closed() { wait_until 100 0.05 notice_closed || fail "the $1 did not close"; }
-
-manager_named() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+expect_box_closed() { wait_until 100 0.05 window_gone "$ZIFRANO_NAME" || fail "the $1 did not close"; }
 
 # Whether the probe window is up and framed.
 probe_framed() {
@@ -157,7 +136,7 @@ start_manager() {
     # Ready once it puts a frame around a new window: a probe window, closed again. The probe
     # waits until the manager names itself on the root window: a window mapped while it is
     # still taking the screen over may never be framed.
-    wait_until 300 0.1 manager_named || true
+    wait_until 300 0.1 manager_running || true
     xmessage -name zifrano-probe probe 2>/dev/null &
     probe=$!
     wait_until 300 0.1 probe_framed || true
@@ -199,7 +178,7 @@ trap cleanup EXIT
 
 # No reset when the last client leaves: a probe (xprop, xdotool) that leaves just as the window
 # manager or the program connects would take that connection down with the reset.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$display_file" 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 "$virtual_screen" -nolisten tcp -noreset 3>"$display_file" 2>/dev/null &
 xvfb=$!
 wait_until 100 0.05 test -s "$display_file" || fail "Xvfb did not start"
 export DISPLAY=":$(cat "$display_file")"
@@ -214,7 +193,7 @@ app=$!
 window=$(wait_for_window "$title") || fail "no window titled '$title'"
 
 # The window is the client area with the menu bar above it.
-read -r width height < <(xwininfo -id "$window" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w, h}')
+read -r _ _ width height < <(window_geometry "$window")
 [[ "$width" == "$client_width" ]] || fail "window width $width, expected $client_width"
 ((height > client_height && height < client_height + 40)) ||
     fail "window height $height: not the client area ($client_height) and a menu bar"
@@ -232,7 +211,7 @@ fi
 
 if [[ -z "$mode" ]]; then
     sleep 0.3 # let the first paint land
-    scrot --overwrite --autoselect "0,0,$width,$height" "$out/zifrano-window.png" || fail "no screenshot"
+    screenshot_window "$window" "$out/zifrano-window.png" || fail "no screenshot"
     echo "window $width x $height; screenshot $out/zifrano-window.png"
 fi
 
@@ -242,7 +221,7 @@ has_keyboard "$window" || fail "the window did not take the keyboard"
 # wording and, the first time, shows the notice.
 xdotool type --delay 30 '12,5'
 xdotool key alt+c
-notice=$(wait_for_window ZIFRANO) || fail "no notice after the first copy"
+notice=$(wait_for_window "$ZIFRANO_NAME") || fail "no notice after the first copy"
 expect_inside "$notice" "the notice"
 xdotool key Return
 expect_box_closed notice
@@ -262,7 +241,7 @@ echo "typed, copied twice: 'dodici / 50', then 'sette / 00' without a notice"
 lire='quattrocentocinquantaquattromiliardiquattrocentocinquantaquattromilioniquattrocentocinquantaquattromilaquattrocentocinquantaquattro'
 xdotool type --delay 30 '454454454454'
 xdotool key Tab Tab Tab Tab Return
-notice=$(wait_for_window ZIFRANO) || fail "no notice after the first whole-amount copy"
+notice=$(wait_for_window "$ZIFRANO_NAME") || fail "no notice after the first whole-amount copy"
 expect_inside "$notice" "the long notice"
 if [[ -n "$wm" ]]; then
     scrot --overwrite "$out/zifrano-notice-$wm.png" || fail "no screenshot"
@@ -308,7 +287,7 @@ echo "pasted € 1.234,56 with Ctrl+V: 'milleduecentotrentaquattro / 56'"
 
 # The about box over the window at its corner, where the box's title bar is nearest the top.
 xdotool key alt+i
-about=$(wait_for_window ZIFRANO) || fail "no about box"
+about=$(wait_for_window "$ZIFRANO_NAME") || fail "no about box"
 expect_inside "$about" "the about box"
 xdotool key Return
 expect_box_closed "about box"
@@ -317,7 +296,7 @@ expect_box_closed "about box"
 xdotool windowmove "$window" 200 150
 sleep 0.3
 xdotool key alt+i
-wait_for_window ZIFRANO >/dev/null || fail "no about box after the window was moved"
+wait_for_window "$ZIFRANO_NAME" >/dev/null || fail "no about box after the window was moved"
 xdotool key Return
 expect_corner "after Informazioni"
 echo "frame at the available area's corner, $(available_area | cut -d' ' -f1,2), at start and after Informazioni"
