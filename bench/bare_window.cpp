@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+// SPDX-License-Identifier: MIT
+
 // A bare Qt window built like ZIFRANO's, as the yardstick for its start time and memory.
 #include <QApplication>
 #include <QMainWindow>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+// SPDX-License-Identifier: MIT
+
 // zifrano_wording per amount, through the shared library as other programs call it.
 #include "zifrano/zifrano.h"
 

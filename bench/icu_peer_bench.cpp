@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+// SPDX-License-Identifier: MIT
+
 // The same random whole amounts below 10^12 worded by our engine and by ICU's Italian spellout,
 // in one run: both throughputs (each the best of three passes) and their ratio.
 //   build/bin/zifrano_icu_peer_bench [COUNT]

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+// SPDX-License-Identifier: MIT
+
 // One keystroke in the amount field through to both wordings shown, without a display:
 //   QT_QPA_PLATFORM=offscreen build/bin/zifrano_keystroke_bench
 #include "form1.h"

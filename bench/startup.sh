@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+# SPDX-License-Identifier: MIT
+
 # Start time (from launch to the window being mapped) and peak memory of ZIFRANO's window,
 # against a bare Qt window built the same way, over several runs on a virtual X display.
 #   bench/startup.sh [BUILD_DIR] [RUNS]

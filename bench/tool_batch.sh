@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+# SPDX-License-Identifier: MIT
+
 # Times zifrano-lettere on COUNT (default 1,000,000) random amounts, three runs each: one per
 # input line, then as the amount column of a five-column table exported the Italian way. Beside
 # each, the floor that input and output alone cost: cat writing the tool's own output to the same

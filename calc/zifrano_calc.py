@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+# SPDX-License-Identifier: MIT
+
 """IMPORTOINLETTERE and NUMEROINLETTERE, Calc's add-in functions over the zifrano module.
 
 A cell that cannot be worded gets an error value (Err:502), never a text, which could pass for

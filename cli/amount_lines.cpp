@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+// SPDX-License-Identifier: MIT
+
 #include "amount_lines.h"
 
 #include "line_reader.h"

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+# SPDX-License-Identifier: MIT
+
 # The hardening Debian builds its packages with, for every optimised build outside Debian's
 # packaging: the tool reads untrusted input. debian/rules turns this off and takes the same
 # flags from dpkg-buildflags instead. Debug builds are left alone (fortified functions need

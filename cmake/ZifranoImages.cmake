@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+# SPDX-License-Identifier: MIT
+
 # The window's images are drawn at build time from their sources: rsvg-convert renders an SVG at
 # a size, icotool packs the renderings into an icon and Pillow writes the logo as GIF. None of
 # them writes a date or the build's paths, so two builds give the same bytes.

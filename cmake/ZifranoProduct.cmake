@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+# SPDX-License-Identifier: MIT
+
 # The product's facts, each written here and nowhere else. The programs read them from the
 # generated header zifrano_product.h, the scripts and the autopkgtests from product.env (shell
 # assignments, sourced through scripts/lib.sh), the manual pages and the packaging files through

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+# SPDX-License-Identifier: MIT
+
 if(CMAKE_CROSSCOMPILING AND WIN32)
     include(ZifranoWindowsTesting)
 else()

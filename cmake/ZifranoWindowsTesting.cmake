@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+# SPDX-License-Identifier: MIT
+
 # The tests of a Windows build, run on this machine under Wine. Debian ships GoogleTest built for
 # Linux only, so it is built here from Debian's own source of it (package googletest).
 set(ZIFRANO_GOOGLETEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest's source, for Windows")

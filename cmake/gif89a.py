@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+# SPDX-License-Identifier: MIT
+
 """Writes a picture of at most 256 colours as the window's logo is kept: GIF89a, a global colour
 table of 256 entries, one image, no extension blocks (ImageMagick adds a graphic control
 extension to every GIF89a) and not interlaced.

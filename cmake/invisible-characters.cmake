@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+# SPDX-License-Identifier: MIT
+
 # Writes OUTPUT, a C++ header with kInvisibleRanges: the characters a terminal shows as nothing,
 # as a plain blank, or as a change of direction, in ranges sorted and merged. Run as a script
 # (cmake -DUNICODE_DIR=... -DOUTPUT=... -P), so that a cross build runs it on its own host.

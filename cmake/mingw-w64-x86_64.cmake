@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+# SPDX-License-Identifier: MIT
+
 # Cross-compiles for Windows x86_64 with Debian's mingw-w64, the variant with POSIX threads (the
 # Qt for Windows is built with it: its DLLs and the programs must share one C++ runtime).
 set(CMAKE_SYSTEM_NAME Windows)

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+# SPDX-License-Identifier: MIT
+
 # The toolchain of the `windows` preset: the Qt for Windows in ZIFRANO_QT_WINDOWS_PREFIX, which
 # scripts/build-windows.sh builds or unpacks, found through the toolchain file Qt made for
 # itself; that file in turn loads the mingw-w64 compilers.

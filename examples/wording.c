@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+// SPDX-License-Identifier: MIT
+
 /* Writes the euro wording of each amount given as an argument, one a line, through the C
  * interface of libzifrano:
  *     cc wording.c $(pkg-config --cflags --libs zifrano) -o wording

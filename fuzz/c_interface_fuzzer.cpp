@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+// SPDX-License-Identifier: MIT
+
 // Calls the C interface as a careless or hostile caller would, with any options and any room,
 // and checks what must hold for every call: nothing is written past the room given; what is
 // written ends with a NUL; the length told is the wording's own, so that a retry with that room

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+// SPDX-License-Identifier: MIT
+
 // Feeds arbitrary bytes to zifrano-lettere and checks what must hold for any input. In the line
 // loop: nothing is thrown; one output line for each input line; each output line is a wording or
 // empty, and each empty one has exactly one message. An input that begins with a byte from 1 to 4

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+// SPDX-License-Identifier: MIT
+
 // Feeds arbitrary text to the text-to-wordings function and checks what must hold for any text:
 // the result depends on the text alone; it is out of range exactly when the number read is
 // negative or too large for the amount type; an in-range euro wording ends in " / " and two

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+# SPDX-License-Identifier: MIT
+
 # Builds the Debian source package and its binary packages (zifrano, zifrano-lettere, libzifrano1,
 # libzifrano-dev, python3-zifrano and libreoffice-zifrano) from the committed tree (HEAD), with
 # dpkg-buildpackage, into OUTPUT_DIR

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+# SPDX-License-Identifier: MIT
+
 # Builds the LibreOffice extension OUTPUT_DIR/zifrano.oxt (default build-oxt/): the Calc
 # functions IMPORTOINLETTERE and NUMEROINLETTERE, with the Python module and the library built
 # in build/ (Linux x86_64), so that it needs nothing installed but LibreOffice and its Python.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+# SPDX-License-Identifier: MIT
+
 # Builds the Qt that the Windows build of ZIFRANO links, once, and prints its folder:
 #   scripts/build-qt-windows.sh
 # It is Debian's own qt6-base source at the version of this machine's Qt, whose moc, rcc and uic

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+# SPDX-License-Identifier: MIT
+
 # Builds ZIFRANO for Windows x86_64 into build-windows/, cross-compiled by mingw-w64 with the
 # `windows` preset:
 #   build-windows/zifrano-VERSION/               what is installed: the programs, their DLLs,

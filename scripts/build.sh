@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+# SPDX-License-Identifier: MIT
+
 # Installs what is missing, then configures and builds everything into build/.
 # Under CI (CI=true) compiler warnings are errors.
 set -euo pipefail

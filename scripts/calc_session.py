@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+# SPDX-License-Identifier: MIT
+
 """A Calc of its own for the checks that drive LibreOffice through python3-uno: started on a
 private profile and a pipe of its own, so that one open elsewhere holds no lock, and stopped
 whether or not its bridge still answers."""

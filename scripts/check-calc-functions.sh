@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+# SPDX-License-Identifier: MIT
+
 # Installs the extension into a Calc of its own and checks IMPORTOINLETTERE and NUMEROINLETTERE
 # cell by cell against zifrano-lettere, times 10,000 cells, and opens the saved sheet in a Calc
 # without the extension (scripts/check_calc_functions.py says how).

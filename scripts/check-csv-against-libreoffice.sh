@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+# SPDX-License-Identifier: MIT
+
 # Reads the ugly spreadsheet exports in cli/tests/data with LibreOffice Calc and with
 # zifrano-lettere, and fails where the two disagree: a row split or merged differently, a cell
 # copied differently, an amount worded as another number than the one Calc reads, or a row

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+# SPDX-License-Identifier: MIT
+
 # Builds the C library's examples and checks what they write: examples/wording.c compiled with
 # pkg-config's flags for zifrano, examples/cmake configured with find_package(Zifrano):
 #   scripts/check-examples.sh [--installed-from BUILD_DIR] [pkg-config] [cmake]

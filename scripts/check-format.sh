@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+# SPDX-License-Identifier: MIT
+
 # Fails when a C++ file differs from what clang-format makes of it.
 set -euo pipefail
 cd "$(dirname "$0")/.."

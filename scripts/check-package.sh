@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+# SPDX-License-Identifier: MIT
+
 # Builds the Debian packages and checks them with Debian's own tools, as CI does (as root):
 #   build         the source package and its six binaries, by dpkg-buildpackage (build-deb.sh)
 #   lintian       on the .changes, with experimental, pedantic and information tags: any fails

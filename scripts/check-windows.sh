@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+# SPDX-License-Identifier: MIT
+
 # Checks the Windows build that scripts/build-windows.sh left in build-windows/, under Wine, as
 # CI does:
 #   files      zifrano.exe a window program and zifrano-lettere.exe a console one, both with
@@ -188,7 +191,7 @@ timed "install"
 # The texts the installer and the uninstaller show, from their headers.
 scripts/nsis-strings.py "$setup" >"$work/setup.txt"
 scripts/nsis-strings.py "$folder/disinstalla.exe" >"$work/uninstaller.txt"
-grep -qxF "$(head -n 1 LICENSE)" "$work/setup.txt" || fail "the installer shows no licence"
+grep -qxF "$(head -n 1 LICENSES/MIT.txt)" "$work/setup.txt" || fail "the installer shows no licence"
 grep -qF 'licenza MIT' "$work/setup.txt" || fail "the installer's licence page is not in Italian"
 if ! grep -qxF 'La disinstallazione non è stata completata correttamente.' "$work/uninstaller.txt" ||
     ! grep -qx 'Disinstallazione di .* completata\.' "$work/uninstaller.txt"; then

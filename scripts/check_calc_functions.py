@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+# SPDX-License-Identifier: MIT
+
 """Drives Calc with the ZIFRANO extension: words a sheet of amounts with IMPORTOINLETTERE and
 NUMEROINLETTERE and compares every cell with zifrano-lettere on the same amount; times 10,000
 cells; saves the sheet and opens it again in a Calc without the extension.

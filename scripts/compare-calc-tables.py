@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+# SPDX-License-Identifier: MIT
+
 """Compares CSV tables and zifrano-lettere's copies of them, as LibreOffice Calc reads them.
 
 Called by check-csv-against-libreoffice.sh as

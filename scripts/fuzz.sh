@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+# SPDX-License-Identifier: MIT
+
 # Builds the fuzz targets with Clang, AddressSanitizer and UndefinedBehaviorSanitizer, and runs
 # each from its seed corpus: the engine's for SECONDS (default 60), the tool's line loop for
 # LINE_SECONDS (default 30), the C interface for C_SECONDS (default 30). A failed invariant or a

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+# SPDX-License-Identifier: MIT
+
 # Installs the Debian packages that building and testing ZIFRANO need, or those that the
 # Windows build and its tests under Wine need, or the PACKAGEs named:
 #   scripts/install-deps.sh [--windows | PACKAGE...]
@@ -36,6 +39,7 @@ fi
     dbus-daemon at-spi2-core                   # ... on an accessibility bus (AT-SPI),
     gir1.2-atspi-2.0 python3-gi                #   read by a Python check
     clang-format                               # the formatting check
+    reuse                                      # every file's licence, checked
     hunspell hunspell-it                       # the spelling check of the window's texts
     clang libclang-rt-14-dev                   # fuzzing: libFuzzer and the sanitizers
     dpkg-dev debhelper lintian                 # the Debian packages and their check

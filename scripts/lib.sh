@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+# SPDX-License-Identifier: MIT
+
 # shellcheck shell=bash
 # The helpers that the scripts, the window's end-to-end check and the autopkgtests share.
 # Sourced, not run:

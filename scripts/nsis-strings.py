@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+# SPDX-License-Identifier: MIT
+
 """Prints the texts of an installer or uninstaller that NSIS made with SetCompressor /SOLID lzma:
 its header, unpacked, read as UTF-16 (Unicode true): each string, its lines as lines, with the
 licence among them. A variable in a text is shown as "$…":

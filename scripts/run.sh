@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+# SPDX-License-Identifier: MIT
+
 # Sets up, builds and starts the window.
 set -euo pipefail
 cd "$(dirname "$0")/.."

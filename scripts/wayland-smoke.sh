@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+# SPDX-License-Identifier: MIT
+
 # Starts the window as a native Wayland client of a headless Weston and checks that it comes
 # up: it gives its title and application id to the compositor, a screenshot taken through
 # Weston's screenshooter shows it, and it is still running. The window's part of the

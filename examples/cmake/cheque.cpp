@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+// SPDX-License-Identifier: MIT
+
 // Writes an amount as a cheque carries it, in the euro form, and a whole amount also in the
 // whole-amount form, from libzifrano's C interface.
 #include <zifrano/zifrano.h>

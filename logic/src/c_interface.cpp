@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+// SPDX-License-Identifier: MIT
+
 // The C interface: the engine's readings and wordings, written into the caller's memory.
 #include "zifrano/zifrano.h"
 

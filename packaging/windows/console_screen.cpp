@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+// SPDX-License-Identifier: MIT
+
 // Runs a console program in a new console and writes what that console then shows to a file:
 // the text of its screen buffer in UTF-8, one line for each row up to the last one written.
 // scripts/check-windows.sh reads zifrano-lettere.exe's console output with it, as a user sees

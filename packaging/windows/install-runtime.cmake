@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+# SPDX-License-Identifier: MIT
+
 # Run by `cmake --install` once Qt's files are in: installs the compiler's runtime DLLs (named
 # lib*.dll) that ZIFRANO_BINARIES load, as their import tables name them, from
 # ZIFRANO_DLL_FOLDERS; Windows' own DLLs are on every system. With --strip, the symbols of every

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+# SPDX-License-Identifier: MIT
+
 """The module's readings and refusals, each case run with the usual room for a wording and with
 room for nothing, which makes the module ask the library again."""
 from __future__ import annotations

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+# SPDX-License-Identifier: MIT
+
 """Italian amounts in words, as a cheque, a delivery note or an invoice writes them.
 
     >>> import zifrano

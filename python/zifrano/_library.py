@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+# SPDX-License-Identifier: MIT
+
 """The C interface of libzifrano.so.1, through ctypes."""
 from __future__ import annotations
 

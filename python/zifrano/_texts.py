@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+# SPDX-License-Identifier: MIT
+
 """How an amount given to the module becomes the text the library reads, and how a text is
 quoted in a message, as zifrano-lettere quotes it."""
 from __future__ import annotations

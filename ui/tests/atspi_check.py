@@ -1,4 +1,7 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+# SPDX-License-Identifier: MIT
+
 """What a screen reader learns of the window while an amount is typed, read through AT-SPI.
 
     atspi_check.py PID TEXT WORDING

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+// SPDX-License-Identifier: MIT
+
 #include "form1.h"
 #include "messages.h"
 #include "qt_platform.h"

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+# SPDX-License-Identifier: MIT
+
 # Drives the real window on a virtual X display: starts it, finds it by its title, checks its
 # client size and that its frame stands at the corner of the screen's available area, saves a
 # screenshot, then types amounts and copies their wordings by access key and by the whole-amount

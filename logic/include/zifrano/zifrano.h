@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+// SPDX-License-Identifier: MIT
+
 /// @file
 /// Italian amounts in words, as a cheque, a delivery note or an invoice writes them: the euro
 /// form "centoventitre / 45" and the whole-amount form "centoventitre".

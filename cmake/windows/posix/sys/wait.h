@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 gli autori di ZIFRANO
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // The exit status macros of POSIX, for Windows, where std::system() returns the command's exit
