@@ -39,7 +39,7 @@ _library = _load()
 
 
 def version() -> str:
-    """The library's own version, "1.00"."""
+    """The version of the library loaded, as the programs show it."""
     return _library.zifrano_version().decode()
 
 

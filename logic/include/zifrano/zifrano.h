@@ -66,8 +66,8 @@ enum zifrano_options {
     ZIFRANO_AS_TYPED = 1u << 2,
 };
 
-/// The library's version, "1.00": the same as ZIFRANO_VERSION_TEXT, unless the program runs
-/// with another copy of the library than it was built with.
+/// The library's version, as the programs show it: the same as ZIFRANO_VERSION_TEXT, unless
+/// the program runs with another copy of the library than it was built with.
 ZIFRANO_API const char* zifrano_version(void) ZIFRANO_NOEXCEPT;
 
 /// Writes the wording of the amount that `text` holds.
