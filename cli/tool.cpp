@@ -41,8 +41,13 @@ della COLONNA in lettere.
   --          gli argomenti che seguono sono importi anche se iniziano con '-'
 
 Come si legge un importo, le tabelle CSV e lo stato di uscita sono descritti
-nella pagina di manuale: man zifrano-lettere
-)";
+)"
+// Where the manual is: man's page, or on Windows, which has no man, its text beside the program.
+#ifdef _WIN32
+    "nel manuale zifrano-lettere.txt, accanto a zifrano-lettere.exe\n";
+#else
+    "nella pagina di manuale: man zifrano-lettere\n";
+#endif
 
 // Why a file cannot be opened, as open() told it in errno.
 std::string cannotOpen(std::string_view name, int error) {

@@ -6,7 +6,8 @@
 # CI does:
 #   files      zifrano.exe a window program and zifrano-lettere.exe a console one, both with
 #              the Italian version record; their icon and the installer's in every size Windows
-#              shows, in 32-bit colour; the zip holds exactly the installed folder
+#              shows, in 32-bit colour; the tool's manual as text; the zip holds exactly the
+#              installed folder
 #   tests      the engine's and the tool's tests, each run by Wine (ctest --preset windows)
 #   install    the installer, silently and for the user alone, into a fresh Wine prefix: the
 #              files, the Start-menu entry and the entry among installed programs, its
@@ -93,11 +94,18 @@ for program in "$stage/zifrano.exe" "$stage/zifrano-lettere.exe" "$setup"; do
     [[ "$sizes" == "16 24 32 48 256" ]] || fail "$(basename "$program")'s icon holds:
 $(icotool -l "$work/icon.ico")"
 done
+# The manual the tool's help names, beside it: text with Windows' line ends.
+manual=$stage/zifrano-lettere.txt
+[[ -f "$manual" ]] || fail "no zifrano-lettere.txt beside the tool, where its help sends the user"
+head -n 1 "$manual" | grep -q $'^ZIFRANO-LETTERE(1) .*\r$' ||
+    fail "zifrano-lettere.txt does not open with the manual's heading: $(head -n 1 "$manual")"
+grep -qv $'\r$' "$manual" && fail "zifrano-lettere.txt has a line not ended by CRLF"
+grep -qF "$ZIFRANO_CSV_EURO_TITLE" "$manual" || fail "zifrano-lettere.txt lacks the CSV titles"
 zipped=$(cmake -E tar tf "$out/zifrano-$version-windows.zip" | grep -v '/$' | sort)
 staged=$(cd "$out" && find "zifrano-$version" -type f | sort)
 [[ "$zipped" == "$staged" ]] || fail "the zip holds other files than the installed folder:
 $(diff <(echo "$staged") <(echo "$zipped"))"
-timed "files: zifrano.exe a window program, zifrano-lettere.exe a console one, both with version $version in Italian; their icon and the installer's $sizes pixels in 32-bit colour; the zip holds the $(wc -l <<<"$staged") installed files"
+timed "files: zifrano.exe a window program, zifrano-lettere.exe a console one, both with version $version in Italian; their icon and the installer's $sizes pixels in 32-bit colour; the tool's manual as text; the zip holds the $(wc -l <<<"$staged") installed files"
 
 # --- tests -------------------------------------------------------------------------------
 # The build's own prefix, made before the tests run two at a time, its server and services kept
@@ -293,6 +301,7 @@ printf 'milleduecentotrentaquattro / 56\n\ncinque / 00\n%s\n' \
 console_showed "$work/expected" '1234,56 12è €5'
 # The help as the tool writes it to a file: every character of it shown as it is.
 "$wine" "$folder/zifrano-lettere.exe" --help >"$work/help"
+grep -qF "$(basename "$manual")" "$work/help" || fail "the help does not name $(basename "$manual")"
 mkdir -p "$shots"
 on_console 0 --help "$shots/zifrano-lettere-console-windows.png"
 console_showed "$work/help" --help

@@ -19,6 +19,7 @@ if [[ "${1:-}" == --windows ]]; then
         qt6-translations-l10n fonts-dejavu-extra   # Qt's Italian texts, the window's font
         librsvg2-bin icoutils python3-pil          # the icons and the logo, from their SVGs
         nsis python3                               # the installer, and its texts read back
+        groff-base                                 # the tool's manual, as text
         wine64 fonts-wine                          # the tests under Wine, with its stand-ins
         xvfb xauth xdotool xclip x11-utils scrot   #   for Windows' own fonts, on a virtual
         openbox                                    #   display, under a window manager
