@@ -11,10 +11,10 @@ runs=${2:-10}
 
 work=$(mktemp -d)
 trap 'kill "${xvfb:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 100); do [[ -s "$work/display" ]] && break; sleep 0.05; done
-export DISPLAY=":$(cat "$work/display")" XDG_RUNTIME_DIR="$work"
+# shellcheck source=scripts/lib.sh
+. "$(dirname "$0")/../scripts/lib.sh"
+start_virtual_display "$work" || { echo "Xvfb did not start" >&2; exit 1; }
+export XDG_RUNTIME_DIR="$work"
 
 # Prints "milliseconds kilobytes" for one run of PROGRAM: the time until its window is mapped,
 # and its peak resident memory (VmHWM) once the window has painted.

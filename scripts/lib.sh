@@ -40,6 +40,19 @@ on_virtual_display() {
     exec xvfb-run --auto-servernum --server-args="-screen 0 $virtual_screen -nolisten tcp" "$@"
 }
 
+# Starts an X server of its own on the virtual screen, its process id kept in $xvfb, and points
+# DISPLAY at it; its display number is written into folder $1. No reset when the last client
+# leaves: a probe (xprop, xdotool) that leaves just as another client connects would take that
+# connection down with the reset.
+start_virtual_display() {
+    Xvfb -displayfd 3 -screen 0 "$virtual_screen" -nolisten tcp -noreset 3>"$1/display" 2>/dev/null &
+    # shellcheck disable=SC2034 # for the caller, which ends it
+    xvfb=$!
+    wait_until 100 0.05 test -s "$1/display" || return 1
+    DISPLAY=":$(cat "$1/display")"
+    export DISPLAY
+}
+
 # Runs "$@" up to $1 times, $2 seconds apart, until it succeeds; fails if it never does.
 wait_until() {
     local tries=$1 pause=$2

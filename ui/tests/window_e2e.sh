@@ -168,7 +168,6 @@ check_screen_reader() {
 }
 
 work=$(mktemp -d)
-display_file="$work/display"
 cleanup() {
     [[ -n "${app:-}" ]] && kill "$app" 2>/dev/null || true
     [[ -n "${checker:-}" ]] && kill "$checker" 2>/dev/null || true
@@ -179,12 +178,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# No reset when the last client leaves: a probe (xprop, xdotool) that leaves just as the window
-# manager or the program connects would take that connection down with the reset.
-Xvfb -displayfd 3 -screen 0 "$virtual_screen" -nolisten tcp -noreset 3>"$display_file" 2>/dev/null &
-xvfb=$!
-wait_until 100 0.05 test -s "$display_file" || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$display_file")"
+start_virtual_display "$work" || fail "Xvfb did not start"
 export XDG_RUNTIME_DIR="$work"
 
 [[ -n "$wm" ]] && start_manager
