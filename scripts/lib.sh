@@ -28,7 +28,7 @@ load_source_facts() {
     load_facts "$1"
 }
 
-# What a program shows on an X display, waited on.
+# The virtual X display, and what the programs show on it, waited on.
 
 # The virtual screen the window's checks run on.
 virtual_screen=1024x768x24
