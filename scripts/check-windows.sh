@@ -94,10 +94,10 @@ for program in "$stage/zifrano.exe" "$stage/zifrano-lettere.exe" "$setup"; do
     [[ "$sizes" == "16 24 32 48 256" ]] || fail "$(basename "$program")'s icon holds:
 $(icotool -l "$work/icon.ico")"
 done
-# The manual the tool's help names, beside it: text with Windows' line ends.
+# The manual the tool's help names, beside it: UTF-8 text with its mark and Windows' line ends.
 manual=$stage/zifrano-lettere.txt
 [[ -f "$manual" ]] || fail "no zifrano-lettere.txt beside the tool, where its help sends the user"
-head -n 1 "$manual" | grep -q $'^ZIFRANO-LETTERE(1) .*\r$' ||
+head -n 1 "$manual" | grep -q $'^\xef\xbb\xbfZIFRANO-LETTERE(1) .*\r$' ||
     fail "zifrano-lettere.txt does not open with the manual's heading: $(head -n 1 "$manual")"
 grep -qv $'\r$' "$manual" && fail "zifrano-lettere.txt has a line not ended by CRLF"
 grep -qF "$ZIFRANO_CSV_EURO_TITLE" "$manual" || fail "zifrano-lettere.txt lacks the CSV titles"
