@@ -163,6 +163,9 @@ INSTANTIATE_TEST_SUITE_P(
                 "sep=,\n\rA,B,Importo in lettere,Importo intero in lettere\n\rx;y,\"1,5\",uno / "
                 "50,uno\n\ry,z,,\n\r",
                 kRow + "4: non è un importo: 'z'\n", 1},
+        // A byte above ASCII (Windows-1252's €) after "sep=" names no separator: a header.
+        CsvCase{"--csv 1", "sep=\x80\n12\n", "sep=\x80" + kTitles + "\n12;dodici / 00;dodici\n", "",
+                0},
         // UTF-16 is answered in UTF-16, with its mark, every code unit kept.
         CsvCase{"--csv 2", utf16(u"\uFEFF\U00020BB7;\xD800\r\n\u0080\u00E0;€ 7\r\n", true),
                 utf16(u"\uFEFF\U00020BB7;\xD800;Importo in lettere;Importo intero in "
